@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Raised while decoding the stream: "Stream read error", "Invalid Element Type".
+class EStreamError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raised by a container check: "Class <name>: <reason>".
+class EContainerError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raised when an existing file cannot be opened for reading.
+class EFOpenError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A read-only map of 8-bit keys to 8-bit values, loaded once from a word-list file.
+// Lookups compare bytes exactly; for a duplicated key the last occurrence wins.
+class TDIAnsiStringHash
+{
+public:
+    enum LoadOption { CheckMagic = 1, CheckVersion = 2, ReadHeader = 4, AllChecks = 7 };
+
+    // Throws EFOpenError, EStreamError or EContainerError; on failure the map is left empty.
+    void LoadFromFile(const QString &fileName, int options = AllChecks, int param = 0);
+    void LoadFromBytes(std::string_view bytes, int options = AllChecks, int param = 0);
+
+    // The value of key, or an empty view when the key is absent. Valid while the map lives.
+    std::string_view Lookup(std::string_view key) const;
+    // Convenience for UI code: key and value as UTF-8.
+    QString Value(const QString &key) const;
+
+    std::size_t Count() const;
+    void Clear();
+
+    // Implementation detail; public so the loader's helpers can fill it.
+    struct Entry
+    {
+        std::uint32_t keyOffset, keyLength, valueOffset, valueLength;
+    };
+
+private:
+    void BuildIndex();
+    std::string_view KeyOf(const Entry &e) const;
+
+    std::string arena_;              // all key and value bytes, back to back
+    std::vector<Entry> entries_;     // in file order
+    std::vector<std::uint32_t> buckets_; // index+1 of the chain head, 0 = empty
+    std::vector<std::uint32_t> next_;    // chain links, same encoding
+};
+
+// Writes word-list files in the canonical encoding; used by the data tools and tests.
+class TDIWordListWriter
+{
+public:
+    void Add(std::string_view key, std::string_view value);
+    std::size_t Count() const;
+    std::string Bytes() const;
+    // Written atomically; throws std::runtime_error with the reason on failure.
+    void SaveToFile(const QString &fileName) const;
+
+    // Canonical element encodings, exposed for tests that build files by hand.
+    static void AppendInteger(std::string &out, std::int64_t value);
+    static void AppendString(std::string &out, std::string_view text);
+
+private:
+    std::vector<std::pair<std::string, std::string>> entries_;
+};

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "IniFile.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// A font as the settings keep it: face, size in points, colour (0x00BBGGRR, or 0xFF0000nn for a
+// system colour) and style flags. Underline and strike-out take part in comparisons only.
+struct TFontInfo
+{
+    QString Face = QStringLiteral("Arial");
+    int Size = 10;
+    qint32 Color = qint32(0xFF000008); // window text
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+
+    bool operator==(const TFontInfo &) const = default;
+};
+
+// The single store of user settings over settings.ini in the application folder.
+// Nothing is cached: every getter reads the file, every setter writes and flushes it.
+class TDictSettings
+{
+public:
+    static TDictSettings &Instance();
+    // Frees the store; the next Instance() binds anew (program end, tests).
+    static void FreeInstance();
+
+    QString FileName() const;
+    bool IsFirstRun() const { return firstRun_; }
+    TIniFile &Ini() { return ini_; }
+
+    // Section MainForm.
+    int GetLeft() const;
+    void SetLeft(int v);
+    int GetTop() const;
+    void SetTop(int v);
+    int GetWidth() const;
+    void SetWidth(int v);
+    int GetHeight() const;
+    void SetHeight(int v);
+    bool GetMaximized() const;
+    void SetMaximized(bool v);
+    int GetDockRightSplitter() const;
+    void SetDockRightSplitter(int v);
+    int GetDockLeftSplitter() const;
+    void SetDockLeftSplitter(int v);
+    int GetBottomSplitterPosition() const;
+    void SetBottomSplitterPosition(int v);
+    bool GetShowLineNumbers() const;
+    void SetShowLineNumbers(bool v);
+    bool GetShowSyllables() const;
+    void SetShowSyllables(bool v);
+    bool GetShowVerseForms() const;
+    void SetShowVerseForms(bool v);
+    bool GetShowRhymes() const;
+    void SetShowRhymes(bool v);
+    bool GetShowPhrases() const;
+    void SetShowPhrases(bool v);
+    bool GetShowRoundex() const;
+    void SetShowRoundex(bool v);
+    bool GetShowThesaurus() const;
+    void SetShowThesaurus(bool v);
+    bool GetShowRhymeLines() const;
+    void SetShowRhymeLines(bool v);
+    bool GetIsAdvanced() const;
+    void SetIsAdvanced(bool v);
+    bool GetIsListMode() const;
+    void SetIsListMode(bool v);
+    bool GetEditorWordWrap() const;
+    void SetEditorWordWrap(bool v);
+    bool GetUITabsAsButtons() const;
+    void SetUITabsAsButtons(bool v);
+    bool GetEnableUIFonts() const;
+    bool GetUseDefaultPanelPos() const;
+    void SetUseDefaultPanelPos(bool v);
+    // Raw sides: whether the stored text is exactly "Right".
+    bool GetCommonTabSide() const;
+    void SetCommonTabSide(bool right);
+    bool GetMoreTabSide() const;
+    void SetMoreTabSide(bool right);
+    // Effective sides: right when UseDefaultPanelPos is set or the raw side is "Right".
+    bool CommonSideIsRight() const;
+    bool MoreSideIsRight() const;
+    QString GetRhymeLineName() const;
+    void SetRhymeLineName(const QString &v);
+    int GetFileHistoryCount() const;
+
+    // Section HyperbolicThesaurus.
+    int GetHyperTreeVisualLevel1() const;
+    void SetHyperTreeVisualLevel1(int v);
+    int GetHyperTreeVisualLevel2() const;
+    void SetHyperTreeVisualLevel2(int v);
+
+    // Section Editor.
+    int GetTabStops() const;
+    void SetTabStops(int v);
+    bool GetPersistentBlocks(bool def) const;
+    void SetPersistentBlocks(bool v);
+    bool GetSmartTabs(bool def) const;
+    void SetSmartTabs(bool v);
+
+    // Fonts: sections "Font" (editor) and "UIFont".
+    void ReadFont(const QString &section, TFontInfo &font) const;
+    void WriteFont(const QString &section, const TFontInfo &font);
+
+    // Documents, most recent first.
+    void GetFileHistory(QStringList &list) const;
+    void AddToFileHistory(const QString &path);
+
+    // Rhyme-line lists: "name=file" lines; file names are relative to the application folder.
+    void GetRhymeLineLists(QStringList &list) const;
+    QString GetRhymeLineFile(const QString &name) const;
+
+    // Web dictionaries: "name=template" lines.
+    void GetOnlineDictionaries(QStringList &list);
+    void SetOnlineDictionary(const QString &name, const QString &urlTemplate);
+    bool IsOnlineLookupEnabled(const QString &name) const;
+    void SetOnlineLookupEnabled(const QString &name, bool enabled);
+
+    // DICT: "host=port".
+    QString GetCurrentServer() const;
+    void SetCurrentServer(const QString &text); // throws std::invalid_argument on a bad port
+    void GetDictionaryPairs(const QString &section, QStringList &names, QStringList &values) const;
+    void SetDictionaryPairs(const QString &section, const QStringList &names,
+                            const QStringList &values);
+    void GetDictServers(QStringList &list) const;
+
+    // The verse form chosen in the chooser; memory only.
+    void SelectVerseForm(const QString &name);
+    QString GetVerseFormFile() const;
+    QString GetVerseFormExample() const;
+
+    static const char *const DefaultDictHost;
+
+private:
+    TDictSettings();
+
+    TIniFile ini_;
+    QString verseForm_;
+    bool firstRun_ = false;
+};
