@@ -1,0 +1,93 @@
+#pragma once
+
+#include "DIAnsiStringHash.h"
+#include "Event.h"
+#include "Settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+// The hub of every lookup: the three word lists, the current and picked words, the fonts and the
+// notification lists. One instance per process, created on first request.
+class TDictionaryList : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Slot
+    {
+        RhymeSlot = 0,
+        RoundexSlot = 1,
+        RhymeLineSlot = 2
+    };
+    static constexpr int DebounceMs = 200;
+
+    // Throws the loader's error when a word-list file is damaged; the next call tries again.
+    static TDictionaryList &Instance();
+    static bool Exists();
+    static void FreeInstance();
+    ~TDictionaryList() override;
+
+    QString GetWord() const { return word_; }
+    void SetWord(const QString &text);
+    void RequestDelay(bool flag);
+    bool DelayLocked = false;
+    bool DelayNext() const { return delayNext_; }
+    bool DelayPending() const { return timer_.isActive(); }
+    QString GetLookupWord() const;
+    static QString Normalize(const QString &text);
+    static QString LookupWordOf(const QString &word);
+    static QString RoundexCode(const QString &text);
+
+    const TDIAnsiStringHash &GetWordList(int slot) const;
+    // Lookup in a slot with UTF-8 key and value; empty when absent.
+    QString Lookup(int slot, const QString &key) const;
+    void SelectRhymeLineList(const QString &name);
+
+    QString GetPickedWord() const { return picked_; }
+    void SetPickedWord(const QString &text);
+
+    int GetMode() const;
+    void SetMode(int mode);
+    bool GetWrap() const;
+    void SetWrap(bool wrap);
+
+    const TFontInfo &GetEditorFont() const { return editorFont_; }
+    void SetEditorFont(const TFontInfo &font);
+    const TFontInfo &GetUIFont() const { return uiFont_; }
+    void SetUIFont(const TFontInfo &font);
+
+    bool GetTabsAsButtons() const;
+    void SetTabsAsButtons(bool flag);
+    void SetCommonSide(bool right);
+    void SetMoreSide(bool right);
+    void NotifyOnlineDictionaries();
+
+    // The nine notification lists; the sender passed to subscribers is this object.
+    TEvent WordChanged;
+    TEvent DisplayStyleChanged;
+    TEvent ModeChanged;
+    TEvent UIFontChanged;
+    TEvent EditorFontChanged;
+    TEvent WordPicked;
+    TEvent TabStyleChanged;
+    TEvent PanelSideChanged;
+    TEvent OnlineDictionariesChanged;
+
+private:
+    TDictionaryList();
+    void LoadSlot(int slot, const QString &fileName);
+    bool SetFont(TFontInfo &held, const TFontInfo &font, const char *section);
+
+    QString word_;
+    QString picked_;
+    std::array<std::unique_ptr<TDIAnsiStringHash>, 3> lists_;
+    QTimer timer_;
+    bool delayNext_ = false;
+    TFontInfo editorFont_;
+    TFontInfo uiFont_;
+};
