@@ -54,3 +54,21 @@ bool ExecuteAppAction(const QString &name)
     action->trigger();
     return true;
 }
+
+namespace {
+void ExecuteWithCaption(const QString &name, const QString &caption)
+{
+    if (QAction *action = FindAppAction(name)) {
+        action->setText(caption);
+        if (action->isEnabled())
+            action->trigger();
+    }
+}
+} // namespace
+
+void ShowWordInLookupBox(const QString &word)
+{
+    ExecuteWithCaption(QStringLiteral("actUpdateLookup"), word);
+}
+
+void OpenRecent(const QString &path) { ExecuteWithCaption(QStringLiteral("actOpenRecent"), path); }

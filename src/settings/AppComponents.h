@@ -15,3 +15,8 @@ QObjectList AppComponents();
 QAction *FindAppAction(const QString &name);
 // Triggers the named action if it exists and is enabled; returns whether it ran.
 bool ExecuteAppAction(const QString &name);
+
+// The data module's helpers: put a word into the lookup box without a new lookup (the caption of
+// actUpdateLookup carries it), and open a recent document (the caption of actOpenRecent).
+void ShowWordInLookupBox(const QString &word);
+void OpenRecent(const QString &path);
