@@ -34,7 +34,15 @@ public:
 class TDIAnsiStringHash
 {
 public:
-    enum LoadOption { CheckMagic = 1, CheckVersion = 2, ReadHeader = 4, AllChecks = 7 };
+    // The magic and the version are always read and only checked on request; the item size is
+    // read (and checked) only with ReadHeader.
+    enum LoadOption
+    {
+        CheckMagic = 1,
+        CheckVersion = 2,
+        ReadHeader = 4,
+        AllChecks = 7
+    };
 
     // Throws EFOpenError, EStreamError or EContainerError; on failure the map is left empty.
     void LoadFromFile(const QString &fileName, int options = AllChecks, int param = 0);
@@ -55,13 +63,17 @@ public:
     };
 
 private:
+    void ParseArena(int options, int param);
+    void ReadEntries(int options);
     void BuildIndex();
+    std::uint32_t *FindInChain(std::uint32_t &head, std::string_view key);
     std::string_view KeyOf(const Entry &e) const;
 
-    std::string arena_;              // all key and value bytes, back to back
-    std::vector<Entry> entries_;     // in file order
+    std::string arena_;                  // the stream's bytes; entries point into it
+    std::vector<Entry> entries_;         // in file order; shadowed duplicates stay unlinked
     std::vector<std::uint32_t> buckets_; // index+1 of the chain head, 0 = empty
     std::vector<std::uint32_t> next_;    // chain links, same encoding
+    std::size_t count_ = 0;              // distinct keys
 };
 
 // Writes word-list files in the canonical encoding; used by the data tools and tests.
