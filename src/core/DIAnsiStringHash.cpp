@@ -6,6 +6,7 @@
 #include <bit>
 #include <functional>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -58,18 +59,14 @@ public:
         return static_cast<std::int32_t>(value);
     }
 
-    // Position and length of a tagged string inside the stream.
-    std::pair<std::uint32_t, std::uint32_t> ReadString()
+    void SkipString()
     {
         const unsigned tag = Tag();
         if (tag == 29 || tag == 34)
-            return {std::uint32_t(pos_), 0};
+            return;
         if (tag < 30 || tag > 33)
             throw EStreamError(kElementError);
-        const std::uint32_t length = Bytes(tag - 29);
-        const std::size_t start = pos_;
-        Raw(length);
-        return {std::uint32_t(start), length};
+        Raw(Bytes(tag - 29));
     }
 
 private:
@@ -113,7 +110,7 @@ void ReadStreamHeader(TStreamReader &reader, int options)
     }
 }
 
-std::size_t HashOf(std::string_view key)
+std::uint64_t HashOf(std::string_view key)
 {
     return std::hash<std::string_view>{}(key);
 }
@@ -155,25 +152,26 @@ void TDIAnsiStringHash::ParseArena(int options, int /*param: unused by string el
     try {
         if (arena_.size() > std::numeric_limits<std::uint32_t>::max())
             FailContainer("TDIAnsiStringHash", "Word list too large");
-        ReadEntries(options);
-        BuildIndex();
+        BuildIndex(ReadEntries(options));
     } catch (...) {
         Clear();
         throw;
     }
 }
 
-void TDIAnsiStringHash::ReadEntries(int options)
+// Validates every entry and returns where each key element starts, in file order.
+std::vector<std::uint32_t> TDIAnsiStringHash::ReadEntries(int options)
 {
     TStreamReader reader(arena_);
     ReadStreamHeader(reader, options);
     const std::uint32_t count = reader.ReadUnsigned();
+    std::vector<std::uint32_t> elements;
     // Each entry takes at least two tag bytes, which bounds what a forged count can reserve.
-    entries_.reserve(std::min<std::size_t>(count, reader.Remaining() / 2));
+    elements.reserve(std::min<std::size_t>(count, reader.Remaining() / 2));
     for (std::uint32_t i = 0; i < count; ++i) {
-        const auto key = reader.ReadString();
-        const auto value = reader.ReadString();
-        entries_.push_back({key.first, key.second, value.first, value.second});
+        elements.push_back(std::uint32_t(reader.Position()));
+        reader.SkipString();
+        reader.SkipString();
     }
     // Whatever follows the last entry is not ours; do not keep a large tail alive.
     const std::size_t used = reader.Position();
@@ -181,55 +179,67 @@ void TDIAnsiStringHash::ReadEntries(int options)
         arena_.resize(used);
         arena_.shrink_to_fit();
     }
+    return elements;
 }
 
-void TDIAnsiStringHash::BuildIndex()
+void TDIAnsiStringHash::BuildIndex(const std::vector<std::uint32_t> &elements)
 {
-    const std::size_t n = entries_.size();
-    buckets_.assign(std::bit_ceil(std::max<std::size_t>(n, 1)), 0);
-    next_.assign(n, 0);
+    const std::size_t n = elements.size();
+    slots_.assign(std::bit_ceil(n + n / 2 + 1), Slot{0, 0});
     count_ = 0;
-    const std::size_t mask = buckets_.size() - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string_view key = KeyOf(entries_[i]);
-        std::uint32_t &head = buckets_[HashOf(key) & mask];
-        if (std::uint32_t *earlier = FindInChain(head, key)) {
-            // A later duplicate shadows the earlier entry: take over its value in place.
-            entries_[*earlier - 1].valueOffset = entries_[i].valueOffset;
-            entries_[*earlier - 1].valueLength = entries_[i].valueLength;
-            continue;
+    for (const std::uint32_t element : elements) {
+        const std::string_view key = ElementAt(element);
+        const std::uint64_t hash = HashOf(key);
+        Slot &slot = ProbeFor(key, hash);
+        if (slot.element == 0) {
+            slot.hash = std::uint32_t(hash >> 32);
+            ++count_;
         }
-        next_[i] = head;
-        head = std::uint32_t(i + 1);
-        ++count_;
+        slot.element = element; // a later duplicate shadows the earlier entry
     }
 }
 
-std::uint32_t *TDIAnsiStringHash::FindInChain(std::uint32_t &head, std::string_view key)
+// The slot that holds key, or the empty slot where it belongs. The table always has room.
+const TDIAnsiStringHash::Slot &TDIAnsiStringHash::ProbeFor(std::string_view key,
+                                                           std::uint64_t hash) const
 {
-    for (std::uint32_t *link = &head; *link != 0; link = &next_[*link - 1]) {
-        if (KeyOf(entries_[*link - 1]) == key)
-            return link;
+    const std::size_t mask = slots_.size() - 1;
+    const auto upper = std::uint32_t(hash >> 32);
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot &slot = slots_[i];
+        if (slot.element == 0 || (slot.hash == upper && ElementAt(slot.element) == key))
+            return slot;
     }
-    return nullptr;
 }
 
-std::string_view TDIAnsiStringHash::KeyOf(const Entry &e) const
+TDIAnsiStringHash::Slot &TDIAnsiStringHash::ProbeFor(std::string_view key, std::uint64_t hash)
 {
-    return {arena_.data() + e.keyOffset, e.keyLength};
+    return const_cast<Slot &>(std::as_const(*this).ProbeFor(key, hash));
+}
+
+// Decodes a string element that the loader has already validated.
+std::string_view TDIAnsiStringHash::ElementAt(std::uint32_t offset) const
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(arena_.data()) + offset;
+    const unsigned tag = p[0];
+    if (tag == 29 || tag == 34)
+        return {reinterpret_cast<const char *>(p + 1), 0};
+    const unsigned width = tag - 29;
+    std::uint32_t length = 0;
+    for (unsigned i = 0; i < width; ++i)
+        length |= std::uint32_t(p[1 + i]) << (8 * i);
+    return {reinterpret_cast<const char *>(p + 1 + width), length};
 }
 
 std::string_view TDIAnsiStringHash::Lookup(std::string_view key) const
 {
-    if (buckets_.empty())
+    if (slots_.empty())
         return {};
-    std::uint32_t link = buckets_[HashOf(key) & (buckets_.size() - 1)];
-    for (; link != 0; link = next_[link - 1]) {
-        const Entry &e = entries_[link - 1];
-        if (KeyOf(e) == key)
-            return {arena_.data() + e.valueOffset, e.valueLength};
-    }
-    return {};
+    const Slot &slot = ProbeFor(key, HashOf(key));
+    if (slot.element == 0)
+        return {};
+    const std::string_view stored = ElementAt(slot.element);
+    return ElementAt(std::uint32_t(stored.data() + stored.size() - arena_.data()));
 }
 
 QString TDIAnsiStringHash::Value(const QString &key) const
@@ -248,8 +258,6 @@ void TDIAnsiStringHash::Clear()
 {
     // Assigning fresh objects releases the memory, which clear() alone would keep.
     arena_ = std::string();
-    entries_ = std::vector<Entry>();
-    buckets_ = std::vector<std::uint32_t>();
-    next_ = std::vector<std::uint32_t>();
+    slots_ = std::vector<Slot>();
     count_ = 0;
 }

@@ -56,24 +56,26 @@ public:
     std::size_t Count() const;
     void Clear();
 
-    // Implementation detail; public so the loader's helpers can fill it.
-    struct Entry
+private:
+    // One slot of the open-addressing index: where the key's element starts in the stream
+    // (0 = empty; the magic sits there) and the upper hash bits, so that most probes that do
+    // not match never touch the stream bytes.
+    struct Slot
     {
-        std::uint32_t keyOffset, keyLength, valueOffset, valueLength;
+        std::uint32_t element;
+        std::uint32_t hash;
     };
 
-private:
     void ParseArena(int options, int param);
-    void ReadEntries(int options);
-    void BuildIndex();
-    std::uint32_t *FindInChain(std::uint32_t &head, std::string_view key);
-    std::string_view KeyOf(const Entry &e) const;
+    std::vector<std::uint32_t> ReadEntries(int options);
+    void BuildIndex(const std::vector<std::uint32_t> &elements);
+    Slot &ProbeFor(std::string_view key, std::uint64_t hash);
+    const Slot &ProbeFor(std::string_view key, std::uint64_t hash) const;
+    std::string_view ElementAt(std::uint32_t offset) const;
 
-    std::string arena_;                  // the stream's bytes; entries point into it
-    std::vector<Entry> entries_;         // in file order; shadowed duplicates stay unlinked
-    std::vector<std::uint32_t> buckets_; // index+1 of the chain head, 0 = empty
-    std::vector<std::uint32_t> next_;    // chain links, same encoding
-    std::size_t count_ = 0;              // distinct keys
+    std::string arena_;       // the stream's bytes; the index points into it
+    std::vector<Slot> slots_; // power-of-two sized, at most two thirds full
+    std::size_t count_ = 0;   // distinct keys
 };
 
 // Writes word-list files in the canonical encoding; used by the data tools and tests.
