@@ -1,0 +1,77 @@
+#include "WordDataBuild.h"
+
+#include "CmuDictionary.h"
+#include "GcideQuotes.h"
+#include "RhymeDictionaryBuilder.h"
+#include "RhymeLineBuilder.h"
+#include "TextUtils.h"
+#include "WordForms.h"
+#include "WordNetLemmas.h"
+
+#include "DIAnsiStringHash.h"
+
+#include <set>
+
+namespace {
+
+// The spellings of the word list and of WordNet; WordNet's multi-word lemmas, as phrases.
+std::set<std::string> ReadWordSources(const TWordDataPaths &paths, TWordForms &forms)
+{
+    forms.AddWordList(ReadWholeFile(paths.wordList));
+    std::set<std::string> lemmas;
+    for (const std::string &file : paths.wordNetData)
+        ForEachWordNetLemma(ReadWholeFile(file), [&](std::string_view lemma) {
+            AddLemmaForms(lemma, forms);
+            if (lemma.find('_') != std::string_view::npos)
+                lemmas.emplace(lemma);
+        });
+    std::set<std::string> phrases;
+    for (const std::string &lemma : lemmas)
+        if (std::string phrase = PhraseFromLemma(lemma, forms); !phrase.empty())
+            phrases.insert(std::move(phrase));
+    return phrases;
+}
+
+} // namespace
+
+void SaveWordList(const std::map<std::string, std::string, std::less<>> &entries,
+                  const std::string &path)
+{
+    TDIWordListWriter writer;
+    for (const auto &[key, value] : entries)
+        writer.Add(key, value);
+    writer.SaveToFile(QString::fromStdString(path));
+}
+
+TWordDataCounts BuildWordData(const TWordDataPaths &paths)
+{
+    TCmuDictionary cmu;
+    cmu.Parse(ReadWholeFile(paths.cmu));
+    TWordForms forms;
+    const std::set<std::string> phrases = ReadWordSources(paths, forms);
+
+    TWordDataCounts counts;
+    TRhymeDictionaryBuilder rhymes(cmu, forms);
+    rhymes.AddWords();
+    for (const std::string &phrase : phrases)
+        rhymes.AddPhrase(phrase);
+    const auto rdict = rhymes.RhymeEntries();
+    const auto roundex = rhymes.RoundexEntries();
+    SaveWordList(rdict, paths.outDir + "/rdict.dat");
+    SaveWordList(roundex, paths.outDir + "/sdxdict.dat");
+
+    TRhymeLineBuilder lines(cmu);
+    for (const TGcideQuote &quote : ExtractGcideQuotes(ReadDictzip(paths.gcide)))
+        lines.AddQuote(quote);
+    const auto poetry = lines.Entries();
+    SaveWordList(poetry, paths.outDir + "/rpoetry.dat");
+
+    counts.realWords = rhymes.RealWordCount();
+    counts.properNouns = rhymes.ProperNounCount();
+    counts.phrases = rhymes.PhraseCount();
+    counts.rhymeLines = lines.LineCount();
+    counts.rdictEntries = rdict.size();
+    counts.roundexEntries = roundex.size();
+    counts.rhymeLineEntries = poetry.size();
+    return counts;
+}
