@@ -1,0 +1,260 @@
+#include "TolvaneCli.h"
+
+#include "WordListTsv.h"
+
+#include "DictionaryList.h"
+#include "PorterStem.h"
+#include "Syllables.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int kFound = 0, kNothing = 1, kBadUsage = 2;
+
+const char *const kHelp =
+    "usage: tolvane-cli [--data DIR] COMMAND ARGUMENTS\n"
+    "\n"
+    "Looks words up in the word data of the application folder (or DIR).\n"
+    "\n"
+    "  rhymes WORD          the words that rhyme with WORD\n"
+    "  phrases WORD         phrases and proper nouns that rhyme with WORD\n"
+    "  roundex WORD         words whose endings sound like WORD's (Roundex)\n"
+    "  lines WORD           lines of verse ending in a rhyme: line TAB author TAB title\n"
+    "  pronunciations WORD  the pronunciation keys of WORD: key TAB rhyme group\n"
+    "  syllables TEXT       the syllable count of a line of text\n"
+    "  stem WORD            the Porter stem of WORD\n"
+    "  get FILE KEY         the raw value of KEY in a word-list file\n"
+    "  dump FILE            every entry of a word-list file: key TAB value\n"
+    "  build TSV OUT        write a word-list file from key TAB value lines\n"
+    "\n"
+    "Exit status: 0 when something was found, 1 when nothing was, 2 on bad usage or a bad\n"
+    "file. In dump and build, \\\\ \\t \\n \\r stand for backslash, tab, line feed, return.\n";
+
+std::string Utf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
+
+std::string ReadFileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError("Cannot open file \"" + Utf8(path) + "\": " + Utf8(file.errorString()));
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+TTolvaneCli::TTolvaneCli(const QString &dataDir, std::ostream &out, std::ostream &err)
+    : dataDir_(dataDir), out_(out), err_(err)
+{}
+
+TTolvaneCli::~TTolvaneCli() = default;
+
+const char *TTolvaneCli::HelpText()
+{
+    return kHelp;
+}
+
+int TTolvaneCli::Run(QStringList args)
+{
+    if (args.size() >= 2 && args.front() == QLatin1String("--data")) {
+        dataDir_ = args.at(1);
+        if (!dataDir_.endsWith(QLatin1Char('/')))
+            dataDir_ += QLatin1Char('/');
+        args = args.mid(2);
+    }
+    if (args.isEmpty())
+        return Usage("no command given");
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
+        out_ << kHelp;
+        return kFound;
+    }
+    try {
+        return Dispatch(command, args);
+    } catch (const std::exception &e) {
+        err_ << "tolvane-cli: " << e.what() << '\n';
+        return kBadUsage;
+    }
+}
+
+int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
+{
+    using TWordCommand = int (TTolvaneCli::*)(const QString &);
+    static const std::map<QString, TWordCommand> wordCommands = {
+        {"rhymes", &TTolvaneCli::Rhymes},
+        {"phrases", &TTolvaneCli::Phrases},
+        {"roundex", &TTolvaneCli::Roundex},
+        {"lines", &TTolvaneCli::Lines},
+        {"pronunciations", &TTolvaneCli::Pronunciations},
+        {"syllables", &TTolvaneCli::Syllables},
+        {"stem", &TTolvaneCli::Stem}};
+    if (const auto it = wordCommands.find(command); it != wordCommands.end()) {
+        if (args.isEmpty())
+            return Usage("missing WORD");
+        // Several arguments make one text, as a phrase typed into the lookup box.
+        return (this->*it->second)(args.join(QLatin1Char(' ')));
+    }
+    if (command == QLatin1String("dump"))
+        return args.size() == 1 ? Dump(args.at(0)) : Usage("dump takes FILE");
+    if (command == QLatin1String("get"))
+        return args.size() == 2 ? Get(args.at(0), args.at(1)) : Usage("get takes FILE KEY");
+    if (command == QLatin1String("build"))
+        return args.size() == 2 ? Build(args.at(0), args.at(1)) : Usage("build takes TSV OUT");
+    return Usage("unknown command");
+}
+
+int TTolvaneCli::Usage(const char *message)
+{
+    err_ << "tolvane-cli: " << message << "\n\n" << kHelp;
+    return kBadUsage;
+}
+
+QString TTolvaneCli::ResolveFile(const QString &file) const
+{
+    if (QFileInfo::exists(file) || file.contains(QLatin1Char('/')))
+        return file;
+    return dataDir_ + file;
+}
+
+const TDIAnsiStringHash &TTolvaneCli::Data(const char *fileName)
+{
+    const QString path = ResolveFile(QString::fromUtf8(fileName));
+    auto &slot = lists_[path];
+    if (!slot) {
+        if (!QFileInfo::exists(path))
+            throw EFOpenError("Cannot open file \"" + Utf8(path) + "\": no such file");
+        auto list = std::make_unique<TDIAnsiStringHash>();
+        list->LoadFromFile(path, TDIAnsiStringHash::AllChecks, 0);
+        slot = std::move(list);
+    }
+    return *slot;
+}
+
+int TTolvaneCli::PrintList(std::string_view value)
+{
+    int printed = 0;
+    std::size_t begin = 0;
+    while (begin <= value.size()) {
+        std::size_t end = value.find('#', begin);
+        if (end == std::string_view::npos)
+            end = value.size();
+        if (end > begin) {
+            out_ << value.substr(begin, end - begin) << '\n';
+            ++printed;
+        }
+        begin = end + 1;
+    }
+    return printed ? kFound : kNothing;
+}
+
+std::string TTolvaneCli::GroupOf(const QString &typed)
+{
+    return std::string(Data("rdict.dat").Lookup(Utf8(TDictionaryList::Normalize(typed))));
+}
+
+int TTolvaneCli::Rhymes(const QString &word)
+{
+    const TDIAnsiStringHash &rdict = Data("rdict.dat");
+    std::string group = GroupOf(word);
+    // As the rhymes list does: an inflected form without entry shows its stem's rhymes.
+    if (group.empty())
+        group = rdict.Lookup(StemWord(Utf8(TDictionaryList::Normalize(word))));
+    return PrintList(rdict.Lookup(group));
+}
+
+int TTolvaneCli::Phrases(const QString &word)
+{
+    return PrintList(Data("rdict.dat").Lookup(GroupOf(word) + "[P]"));
+}
+
+int TTolvaneCli::Roundex(const QString &word)
+{
+    const QString lookup = TDictionaryList::LookupWordOf(TDictionaryList::Normalize(word));
+    return PrintList(Data("sdxdict.dat").Lookup(Utf8(TDictionaryList::RoundexCode(lookup))));
+}
+
+int TTolvaneCli::Lines(const QString &word)
+{
+    const std::string group = GroupOf(word);
+    const TDIAnsiStringHash &lines = Data("rpoetry.dat");
+    const std::string_view value = group.empty() ? std::string_view() : lines.Lookup(group);
+    int printed = 0;
+    for (const QString &item : QString::fromUtf8(value).split('#', Qt::SkipEmptyParts)) {
+        const qsizetype at = item.indexOf('@');
+        if (at < 0)
+            continue;
+        const QString source =
+            QString::fromUtf8(lines.Lookup(Utf8(item.left(at) + QLatin1String("[P]"))));
+        const qsizetype split = source.indexOf('@');
+        const QString author = split < 0 ? source : source.left(split);
+        const QString title = split < 0 ? QString() : source.mid(split + 1);
+        out_ << Utf8(item.mid(at + 1)) << '\t' << Utf8(author) << '\t' << Utf8(title) << '\n';
+        ++printed;
+    }
+    return printed ? kFound : kNothing;
+}
+
+int TTolvaneCli::Pronunciations(const QString &word)
+{
+    const TDIAnsiStringHash &rdict = Data("rdict.dat");
+    const std::string base = Utf8(TDictionaryList::LookupWordOf(TDictionaryList::Normalize(word)));
+    int printed = 0;
+    for (int k = 0; k <= 4; ++k) {
+        const std::string key = k == 0 ? base : base + "(" + std::to_string(k) + ")";
+        if (const std::string_view group = rdict.Lookup(key); !group.empty()) {
+            out_ << key << '\t' << group << '\n';
+            ++printed;
+        }
+    }
+    return printed ? kFound : kNothing;
+}
+
+int TTolvaneCli::Syllables(const QString &text)
+{
+    const int count = CountLineSyllables(text);
+    out_ << count << '\n';
+    return count > 0 ? kFound : kNothing;
+}
+
+int TTolvaneCli::Stem(const QString &word)
+{
+    const std::string stem = StemWord(Utf8(TDictionaryList::Normalize(word)));
+    if (stem.empty())
+        return kNothing;
+    out_ << stem << '\n';
+    return kFound;
+}
+
+int TTolvaneCli::Get(const QString &file, const QString &key)
+{
+    const std::string_view value = Data(Utf8(file).c_str()).Lookup(Utf8(key));
+    if (value.empty())
+        return kNothing;
+    out_ << value << '\n';
+    return kFound;
+}
+
+int TTolvaneCli::Dump(const QString &file)
+{
+    Data(Utf8(file).c_str()); // the loader's checks and messages first
+    const TWordListEntries entries = DecodeWordList(ReadFileBytes(ResolveFile(file)));
+    for (const auto &[key, value] : entries)
+        out_ << EscapeTsvField(key) << '\t' << EscapeTsvField(value) << '\n';
+    return entries.empty() ? kNothing : kFound;
+}
+
+int TTolvaneCli::Build(const QString &tsv, const QString &out)
+{
+    TDIWordListWriter writer;
+    for (const auto &[key, value] : ParseTsv(ReadFileBytes(tsv)))
+        writer.Add(key, value);
+    writer.SaveToFile(out);
+    return kFound;
+}
