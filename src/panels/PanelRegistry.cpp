@@ -1,0 +1,12 @@
+#include "PanelRegistry.h"
+
+#include "frmPhrases.h"
+#include "frmRhymes.h"
+#include "frmRoundex.h"
+
+void RegisterLookupPanels()
+{
+    TfrmRhymes::Register();
+    TfrmPhrases::Register();
+    TfrmRoundex::Register();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A read-only results text: one paragraph wrapped at the control's width, vertical scroll bar
+// only, hand cursor. Emits Clicked on a mouse release and DoubleClicked on a double-click, both
+// after the caret has moved to the clicked place.
+class TResultsMemo : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    TResultsMemo(QWidget *parent, const QString &name);
+
+    // Replaces the whole text without repainting in between.
+    void SetText(const QString &text);
+    int CaretPosition() const;
+    void SetCaretPosition(int position);
+    // The comma-delimited word around the caret, trimmed; leaves the caret at the word's start
+    // with nothing selected.
+    QString WordUnderCaret();
+    // Makes a selection look like unselected text.
+    void HideSelection();
+
+signals:
+    void Clicked();
+    void DoubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
