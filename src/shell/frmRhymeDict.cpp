@@ -1,50 +1,596 @@
 #include "frmRhymeDict.h"
 
+#include "About.h"
+#include "AppComponents.h"
+#include "AppFolders.h"
+#include "Common.h"
+#include "DataModule.h"
+#include "DictStatusBar.h"
 #include "DictionaryList.h"
+#include "FontWalk.h"
+#include "LookupBox.h"
+#include "MainActions.h"
+#include "MainMenus.h"
+#include "More.h"
+#include "PanelDocking.h"
+#include "Settings.h"
+#include "Splitter.h"
 
-#include <QComboBox>
-#include <QLabel>
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QVBoxLayout>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolBar>
 
-TfrmRhymeDict::TfrmRhymeDict(QWidget *parent) : QMainWindow(parent)
+#include <algorithm>
+
+namespace {
+QWidget *Placeholder(QWidget *parent, const char *name)
 {
-    setWindowTitle(tr("Tolvane Dictionary of Rhyme"));
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    cmbLookup_ = new QComboBox(central);
-    cmbLookup_->setObjectName(QStringLiteral("cmbLookup"));
-    cmbLookup_->setEditable(true);
-    lblWord_ = new QLabel(central);
-    lblWord_->setObjectName(QStringLiteral("lblWord"));
-    lblWord_->setWordWrap(true);
-    lblWord_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    layout->addWidget(cmbLookup_);
-    layout->addWidget(lblWord_, 1);
-    setCentralWidget(central);
-    connect(cmbLookup_, &QComboBox::editTextChanged, this, &TfrmRhymeDict::cmbLookupChange);
-    TDictionaryList::Instance().WordChanged.Add({0, 1}, &TfrmRhymeDict::WordChange, this);
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setBackgroundRole(QPalette::Base);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+// Runs the end of a step also when the step fails.
+template <class F> class TFinally
+{
+public:
+    explicit TFinally(F f) : f_(std::move(f)) {}
+    ~TFinally() { f_(); }
+
+private:
+    F f_;
+};
+
+bool IsCadenzio()
+{
+    return TDictionaryList::Instance().GetMode() == 1;
+}
+} // namespace
+
+TfrmRhymeDict::FrameFactory TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) {
+    return Placeholder(parent, "FrameAdvanced");
+};
+TfrmRhymeDict::FrameFactory TfrmRhymeDict::SimpleFrameFactory = [](QWidget *parent) {
+    return Placeholder(parent, "FrameSimple");
+};
+std::function<void()> TfrmRhymeDict::UpdateCheckHook = [] {};
+std::function<void(QWidget *, const QString &)> TfrmRhymeDict::WordExplorerHook;
+std::function<void(QWidget *)> TfrmRhymeDict::OptionsHook;
+
+TfrmRhymeDict::TfrmRhymeDict(TDataModule1 *data) : QMainWindow(nullptr), data_(data)
+{
+    TDictionaryList::Instance(); // loads the word lists; a damaged one throws before anything else
+    setObjectName(QStringLiteral("frmRhymeDict"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMinimumSize(MinWidth, MinHeight);
+    Subscribe();
+    actions_ = new TMainActions(this);
+    addActions(actions_->Actions());
+    lookup_ = new TLookupBox(this);
+    lookup_->ClipboardShortcutsToWindow = [] { return IsCadenzio(); };
+    menus_ = new TMainMenus(this, data_, actions_, lookup_);
+    status_ = new TDictStatusBar(this);
+    setStatusBar(status_);
+    BuildCentre();
+    ConnectActions();
+    UpdateTitle();
+    UIFontChange(nullptr);
+    updateTimer_.setInterval(UpdateDelayMs);
+    updateTimer_.setSingleShot(true);
+    connect(&updateTimer_, &QTimer::timeout, this, &TfrmRhymeDict::UpdateTimerTimer);
+    RegisterAppComponent(this);
 }
 
 TfrmRhymeDict::~TfrmRhymeDict()
 {
-    if (TDictionaryList::Exists())
-        TDictionaryList::Instance().WordChanged.Remove(&TfrmRhymeDict::WordChange, this);
+    Unsubscribe();
+    TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
+                               QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
+                               QStringLiteral("TfrmRhymeLines")});
 }
 
-void TfrmRhymeDict::cmbLookupChange(const QString &text)
+void TfrmRhymeDict::Subscribe()
 {
     TDictionaryList &dict = TDictionaryList::Instance();
-    dict.RequestDelay(true);
-    dict.SetWord(text);
+    dict.WordChanged.Add({0, 1}, &TfrmRhymeDict::WordChange, this);
+    dict.ModeChanged.Add({0, 1}, &TfrmRhymeDict::ModeChange, this);
+    dict.UIFontChanged.Add({1}, &TfrmRhymeDict::UIFontChange, this);
+    dict.TabStyleChanged.Add({1}, &TfrmRhymeDict::TabStyleChange, this);
+    dict.PanelSideChanged.Add({1}, &TfrmRhymeDict::PanelSideChange, this);
+    data_->ActionEvent.Add({0, 1}, &TfrmRhymeDict::ActionExecute, this);
 }
+
+void TfrmRhymeDict::Unsubscribe()
+{
+    data_->ActionEvent.Remove(&TfrmRhymeDict::ActionExecute, this);
+    if (!TDictionaryList::Exists())
+        return;
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.WordChanged.Remove(&TfrmRhymeDict::WordChange, this);
+    dict.ModeChanged.Remove(&TfrmRhymeDict::ModeChange, this);
+    dict.UIFontChanged.Remove(&TfrmRhymeDict::UIFontChange, this);
+    dict.TabStyleChanged.Remove(&TfrmRhymeDict::TabStyleChange, this);
+    dict.PanelSideChanged.Remove(&TfrmRhymeDict::PanelSideChange, this);
+}
+
+void TfrmRhymeDict::BuildCentre()
+{
+    auto *centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("pnlCentre"));
+    auto *row = new QHBoxLayout(centre);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    pnlMain_ = new QFrame(centre);
+    pnlMain_->setObjectName(QStringLiteral("pnlMain"));
+    auto *column = new QVBoxLayout(pnlMain_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    frames_ = new QStackedWidget(pnlMain_);
+    frames_->setObjectName(QStringLiteral("stkFrames"));
+    column->addWidget(frames_, 1);
+    row->addWidget(pnlMain_, 1);
+    setCentralWidget(centre);
+    frameAdvanced_ = AdvancedFrameFactory(frames_);
+    frameSimple_ = SimpleFrameFactory(frames_);
+    frames_->addWidget(frameAdvanced_);
+    frames_->addWidget(frameSimple_);
+    docking_ = new TPanelDocking(this, pnlMain_);
+}
+
+void TfrmRhymeDict::ConnectActions()
+{
+    TMainActions *a = actions_;
+    connect(a->actAbout, &QAction::triggered, this, &TfrmRhymeDict::ShowAbout);
+    connect(a->actTogglePanels, &QAction::triggered, this, &TfrmRhymeDict::TogglePanels);
+    connect(a->EditCut1, &QAction::triggered, this, &TfrmRhymeDict::EditCut);
+    connect(a->EditCopy1, &QAction::triggered, this, &TfrmRhymeDict::EditCopy);
+    connect(a->EditPaste1, &QAction::triggered, this, &TfrmRhymeDict::EditPaste);
+    auto onEditor = [this](void (QPlainTextEdit::*method)()) {
+        return [this, method] {
+            if (QPlainTextEdit *editor = Editor(); editor && IsCadenzio() && editor->isVisible())
+                (editor->*method)();
+        };
+    };
+    connect(a->EditUndo1, &QAction::triggered, this, onEditor(&QPlainTextEdit::undo));
+    connect(a->EditRedo1, &QAction::triggered, this, onEditor(&QPlainTextEdit::redo));
+    connect(a->EditSelectAll1, &QAction::triggered, this, onEditor(&QPlainTextEdit::selectAll));
+    connect(a->actWordExplorer, &QAction::triggered, this, [this] {
+        if (WordExplorerHook)
+            WordExplorerHook(this, TDictionaryList::Instance().GetLookupWord());
+    });
+    connect(a->actOptions, &QAction::triggered, this, [this] {
+        if (OptionsHook)
+            OptionsHook(this);
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TfrmRhymeDict::UpdateEditActions);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TfrmRhymeDict::UpdateEditActions);
+    connect(lookup_->lineEdit(), &QLineEdit::selectionChanged, this,
+            &TfrmRhymeDict::UpdateEditActions);
+    UpdateEditActions();
+}
+
+QPlainTextEdit *TfrmRhymeDict::Editor() const
+{
+    return frameAdvanced_ ? frameAdvanced_->findChild<QPlainTextEdit *>() : nullptr;
+}
+
+bool TfrmRhymeDict::EditorFocused() const
+{
+    QPlainTextEdit *editor = Editor();
+    return editor && editor->isVisible() && editor->hasFocus();
+}
+
+bool TfrmRhymeDict::LookupBoxActive() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == lookup_ || focus == lookup_->lineEdit());
+}
+
+// --- first show, activation, closing -------------------------------------------------------
+
+void TfrmRhymeDict::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    ApplyStoredBounds();
+    shown_ = true;
+    // Some window systems never report activation of a window nobody clicked.
+    QTimer::singleShot(0, this, [this] { FirstActivate(); });
+}
+
+void TfrmRhymeDict::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shown_)
+        FirstActivate();
+}
+
+void TfrmRhymeDict::ApplyStoredBounds()
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Values from an edited or foreign settings file are brought back onto the screen.
+    const int w = std::clamp(settings.GetWidth(), MinWidth, std::max(MinWidth, area.width()));
+    const int h = std::clamp(settings.GetHeight(), MinHeight, std::max(MinHeight, area.height()));
+    const int x = std::clamp(settings.GetLeft(), area.left(),
+                             std::max(area.left(), area.left() + area.width() - w));
+    const int y = std::clamp(settings.GetTop(), area.top(),
+                             std::max(area.top(), area.top() + area.height() - h));
+    setGeometry(x, y, w, h);
+}
+
+void TfrmRhymeDict::StoreBounds()
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    const QRect bounds = geometry();
+    settings.SetTop(bounds.top());
+    settings.SetLeft(bounds.left());
+    settings.SetWidth(bounds.width());
+    settings.SetHeight(bounds.height());
+}
+
+void TfrmRhymeDict::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (shown_ && initialized_ && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+        StoreBounds();
+}
+
+void TfrmRhymeDict::FirstActivate()
+{
+    if (activated_ || !shown_)
+        return;
+    activated_ = true;
+    TDictionaryList &dict = TDictionaryList::Instance();
+    TDictSettings &settings = TDictSettings::Instance();
+    {
+        setUpdatesEnabled(false);
+        TFinally unlock([this] { setUpdatesEnabled(true); });
+        ApplyStoredToggles();
+        LayoutStep();
+    }
+    if (settings.GetMaximized())
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (dict.GetMode() == 1)
+        if (QPlainTextEdit *editor = Editor(); editor && data_->DocumentOpen()) {
+            editor->show();
+            editor->setFocus();
+        }
+    RebuildReopen();
+    if (dict.GetMode() == 1)
+        data_->Execute(data_->FileNew1, false);
+    // Shown after this step has painted the window, not over a blank one.
+    if (settings.IsFirstRun())
+        QTimer::singleShot(0, this, [this] { actions_->actAbout->trigger(); });
+    updateTimer_.start();
+    BuildSamples();
+}
+
+void TfrmRhymeDict::ApplyStoredToggles()
+{
+    TDictSettings &s = TDictSettings::Instance();
+    TDataModule1 *d = data_;
+    const std::pair<QAction *, bool> toggles[] = {
+        {d->actViewThesaurus, s.GetShowThesaurus()},
+        {d->actViewRoundex, s.GetShowRoundex()},
+        {d->actViewPhrases, s.GetShowPhrases()},
+        {d->actViewRhymes, s.GetShowRhymes()},
+        {d->actViewSyllableCnt, s.GetShowSyllables()},
+        {d->actViewLineNumbers, s.GetShowLineNumbers()},
+        {d->actRhymeLines, s.GetShowRhymeLines()},
+        {d->actViewCustomDataGutter, s.GetShowVerseForms()},
+        {d->actViewMode, s.GetIsListMode()},
+    };
+    for (const auto &[action, stored] : toggles)
+        if (stored != action->isChecked()) {
+            action->setChecked(stored);
+            d->Execute(action, stored);
+        }
+    TDictionaryList &dict = TDictionaryList::Instance();
+    TFontInfo font;
+    s.ReadFont(QStringLiteral("Font"), font);
+    dict.SetEditorFont(font);
+    s.ReadFont(QStringLiteral("UIFont"), font);
+    dict.SetUIFont(font);
+    d->actAdvanced->setChecked(dict.GetMode() == 1);
+    d->ApplyToggleCaptions();
+    dict.SetTabsAsButtons(s.GetUITabsAsButtons());
+}
+
+void TfrmRhymeDict::LayoutStep()
+{
+    TFinally done([this] { initialized_ = true; });
+    const int mode = TDictionaryList::Instance().GetMode();
+    docking_->ArrangeSidePanels();
+    data_->SetModeBoundVisible(mode == 1);
+    ApplyMode();
+    for (QWidget *frame : {frameSimple_, frameAdvanced_})
+        if (frame->metaObject()->indexOfMethod("Initialize(int)") >= 0)
+            QMetaObject::invokeMethod(frame, "Initialize", Q_ARG(int, mode));
+    docking_->Common()->StartupReset();
+    docking_->More()->StartupReset();
+    if (QPlainTextEdit *editor = Editor())
+        editor->setLineWrapMode(TDictSettings::Instance().GetEditorWordWrap()
+                                    ? QPlainTextEdit::WidgetWidth
+                                    : QPlainTextEdit::NoWrap);
+    ApplyTabStyle();
+    actions_->actTogglePanels->setChecked(!TDictSettings::Instance().GetUseDefaultPanelPos());
+}
+
+void TfrmRhymeDict::closeEvent(QCloseEvent *event)
+{
+    bool canClose = true;
+    if (frameAdvanced_->metaObject()->indexOfMethod("CloseQuery()") >= 0)
+        QMetaObject::invokeMethod(frameAdvanced_, "CloseQuery", Q_RETURN_ARG(bool, canClose));
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    const bool maximized = windowState() & Qt::WindowMaximized;
+    TDictSettings::Instance().SetMaximized(maximized);
+    if (!maximized)
+        StoreBounds();
+    TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
+                               QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes")});
+    updateTimer_.stop();
+    event->accept();
+}
+
+void TfrmRhymeDict::UpdateTimerTimer()
+{
+    updateTimer_.stop();
+    if (UpdateCheckHook)
+        UpdateCheckHook();
+}
+
+// --- modes, title, status ------------------------------------------------------------------
+
+void TfrmRhymeDict::ApplyMode()
+{
+    const bool c = IsCadenzio();
+    if (QPlainTextEdit *editor = Editor())
+        editor->setVisible(c && data_->DocumentOpen());
+    for (QToolBar *bar : menus_->ToolBars())
+        TMainMenus::FitToolBar(bar, c);
+    for (QWidget *side : {static_cast<QWidget *>(docking_->spltRight()),
+                          static_cast<QWidget *>(docking_->pnlRight()),
+                          static_cast<QWidget *>(docking_->spltLeft()),
+                          static_cast<QWidget *>(docking_->pnlLeft())})
+        side->setVisible(c);
+    UpdateTitle();
+    menus_->mnuReopen->menuAction()->setVisible(c);
+    menus_->HideEmptyMenus(c);
+    menus_->mnuSamples->menuAction()->setVisible(c);
+    docking_->pnlRhymeLine()->setVisible(c);
+    docking_->Splitter1()->setVisible(c);
+    QWidget *shown = c ? frameAdvanced_ : frameSimple_;
+    QWidget *hidden = c ? frameSimple_ : frameAdvanced_;
+    hidden->hide();
+    frames_->setCurrentWidget(shown);
+    shown->show();
+}
+
+void TfrmRhymeDict::UpdateTitle(const QString &fileName)
+{
+    if (!fileName.isEmpty())
+        setWindowTitle(tr("Cadenzio for Song Writers and Poets - with Tolvane English Dictionary "
+                          "of Rhyme 2.0 - %1")
+                           .arg(QFileInfo(fileName).fileName()));
+    else if (IsCadenzio())
+        setWindowTitle(tr(
+            "Cadenzio for Song Writers and Poets - with Tolvane English Dictionary of Rhyme 2.0"));
+    else
+        setWindowTitle(tr("Tolvane English Dictionary of Rhyme 2.0"));
+}
+
+void TfrmRhymeDict::UpdateStatusBar()
+{
+    TDictionaryList &dict = TDictionaryList::Instance();
+    TEditorStatus editor;
+    if (QPlainTextEdit *e = Editor(); e && e->isVisible()) {
+        editor.visible = true;
+        editor.modified = e->document()->isModified();
+        const QTextCursor cursor = e->textCursor();
+        const QTextLayout *layout = cursor.block().layout();
+        const int inBlock = cursor.positionInBlock();
+        const QTextLine line = layout ? layout->lineForTextPosition(inBlock) : QTextLine();
+        int row = 0;
+        for (QTextBlock b = e->document()->begin(); b.isValid() && b != cursor.block();
+             b = b.next())
+            row += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
+        editor.line = row + (line.isValid() ? line.lineNumber() : 0) + 1;
+        editor.column = inBlock - (line.isValid() ? line.textStart() : 0);
+    }
+    status_->UpdateStatusBar(dict.GetWord(), dict.GetLookupWord(), editor);
+}
+
+// --- notifications -------------------------------------------------------------------------
 
 void TfrmRhymeDict::WordChange(QObject *)
 {
     TDictionaryList &dict = TDictionaryList::Instance();
-    const QString word = dict.GetWord();
-    const QString group = dict.Lookup(TDictionaryList::RhymeSlot, word);
-    QString rhymes = dict.Lookup(TDictionaryList::RhymeSlot, group);
-    rhymes.replace(QLatin1Char('#'), QLatin1String(", "));
-    lblWord_->setText(tr("Current word: %1\n\n%2").arg(word, rhymes));
+    if (dict.GetMode() == 0) {
+        const QString lookupWord = dict.GetLookupWord();
+        if (lookup_->currentText().toLower() != lookupWord)
+            lookup_->SetTextQuietly(lookupWord);
+    }
+    UpdateStatusBar();
+    lookup_->AddToHistory(TDictSettings::Instance().GetFileHistoryCount());
+}
+
+void TfrmRhymeDict::ModeChange(QObject *)
+{
+    ApplyMode();
+}
+
+void TfrmRhymeDict::UIFontChange(QObject *)
+{
+    const TFontInfo &font = TDictionaryList::Instance().GetUIFont();
+    ApplyFontToControls(centralWidget(), font);
+    for (QToolBar *bar : findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
+        ApplyFontToControls(bar, font);
+}
+
+void TfrmRhymeDict::TabStyleChange(QObject *)
+{
+    ApplyTabStyle();
+}
+
+void TfrmRhymeDict::PanelSideChange(QObject *)
+{
+    docking_->ArrangeSidePanels();
+}
+
+void TfrmRhymeDict::ApplyTabStyle()
+{
+    const bool asButtons = TDictSettings::Instance().GetUITabsAsButtons();
+    docking_->ApplyTabStyle(asButtons);
+    for (QTabWidget *pages : frameAdvanced_->findChildren<QTabWidget *>())
+        pages->setDocumentMode(asButtons);
+}
+
+void TfrmRhymeDict::ActionExecute(QObject *sender)
+{
+    using TDock = TPanelDocking::TDock;
+    TDataModule1 *d = data_;
+    if (sender == d->actViewRhymes)
+        docking_->TogglePanel(TDock::Common, QStringLiteral("TfrmRhymes"));
+    else if (sender == d->actViewThesaurus)
+        docking_->TogglePanel(TDock::Common, QStringLiteral("TfrmThesaurus"));
+    else if (sender == d->actViewPhrases)
+        docking_->TogglePanel(TDock::More, QStringLiteral("TfrmPhrases"));
+    else if (sender == d->actViewRoundex)
+        docking_->TogglePanel(TDock::More, QStringLiteral("TfrmRoundex"));
+    else if (sender == d->actRhymeLines)
+        docking_->TogglePanel(TDock::RhymeLine, QStringLiteral("TfrmRhymeLines"));
+    else if (sender == d->actViewCustomDataGutter)
+        docking_->UpdateVerseFormStrip();
+    else if (sender == d->actAdvanced) {
+        if (!LookupBoxActive())
+            TDictionaryList::Instance().SetWord(QString());
+    } else if (sender == d->actFileNameChange)
+        UpdateTitle(frameAdvanced_->property("FileName").toString());
+    else if (sender == d->actStartStatus)
+        status_->StartStatus();
+    else if (sender == d->actUpdateStatus)
+        status_->UpdateStatus();
+    else if (sender == d->actEndStatus)
+        status_->EndStatus();
+    else if (sender == d->actUpdateInfo)
+        UpdateStatusBar();
+    else if (sender == d->actUpdateLookup)
+        lookup_->SetTextQuietly(d->actUpdateLookup->text());
+    else if (sender == d->actOpenRecent)
+        RebuildReopen();
+}
+
+// --- actions of the window -----------------------------------------------------------------
+
+void TfrmRhymeDict::UpdateEditActions()
+{
+    TMainActions *a = actions_;
+    const bool cadenzio = TDictionaryList::Exists() && IsCadenzio();
+    QPlainTextEdit *editor = Editor();
+    const bool focused = EditorFocused();
+    const QMimeData *clip = QApplication::clipboard()->mimeData();
+    a->EditPaste1->setEnabled(clip && clip->hasText() && !clip->text().isEmpty());
+    a->actPrintPreview1->setEnabled(editor && editor->isVisible());
+    if (!cadenzio)
+        return; // Lookup mode leaves the rest as it was
+    const bool selection =
+        focused ? editor->textCursor().hasSelection() : lookup_->lineEdit()->hasSelectedText();
+    a->EditCut1->setEnabled(selection);
+    a->EditCopy1->setEnabled(selection);
+    a->EditUndo1->setEnabled(focused && editor->document()->isUndoAvailable());
+    a->EditRedo1->setEnabled(focused && editor->document()->isRedoAvailable());
+    for (QAction *action : {a->EditSelectAll1, a->EditFind1, a->EditReplace1})
+        action->setEnabled(focused);
+}
+
+void TfrmRhymeDict::EditCut()
+{
+    if (!IsCadenzio())
+        return;
+    if (EditorFocused()) {
+        Editor()->cut();
+        return;
+    }
+    QApplication::clipboard()->setText(lookup_->currentText());
+    lookup_->setEditText(QString());
+}
+
+void TfrmRhymeDict::EditCopy()
+{
+    if (!IsCadenzio())
+        return;
+    if (EditorFocused())
+        Editor()->copy();
+    else
+        QApplication::clipboard()->setText(lookup_->currentText());
+}
+
+void TfrmRhymeDict::EditPaste()
+{
+    if (!IsCadenzio())
+        return;
+    if (EditorFocused())
+        Editor()->paste();
+    else
+        lookup_->setEditText(QApplication::clipboard()->text());
+}
+
+void TfrmRhymeDict::TogglePanels()
+{
+    if (!activated_) {
+        // Nothing is placed yet; keep the check mark in step with the stored choice.
+        actions_->actTogglePanels->setChecked(!TDictSettings::Instance().GetUseDefaultPanelPos());
+        return;
+    }
+    TDictSettings::Instance().SetUseDefaultPanelPos(!actions_->actTogglePanels->isChecked());
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.PanelSideChanged.Notify(&dict);
+}
+
+void TfrmRhymeDict::ShowAbout()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TfrmRhymeDict::RebuildReopen()
+{
+    QMenu *menu = menus_->mnuReopen;
+    menu->clear();
+    menus_->pmFileHistory->clear();
+    QStringList history;
+    TDictSettings::Instance().GetFileHistory(history);
+    for (const QString &path : history)
+        for (QMenu *target : {menu, menus_->pmFileHistory})
+            target->addAction(path, this, [path] { OpenRecent(path); });
+    menu->setEnabled(!history.isEmpty());
+}
+
+void TfrmRhymeDict::BuildSamples()
+{
+    // Filled by the documents part, which knows how a sample opens.
+    menus_->mnuSamples->clear();
 }

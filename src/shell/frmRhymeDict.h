@@ -1,25 +1,120 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
-class QComboBox;
-class QLabel;
+#include <functional>
 
-// The main window: lookup box and the current word's results.
+class QAction;
+class QFrame;
+class QPlainTextEdit;
+class QStackedWidget;
+class TDataModule1;
+class TDictStatusBar;
+class TLookupBox;
+class TMainActions;
+class TMainMenus;
+class TPanelDocking;
+
+// The main window: menus, tool bars with the lookup box, the status bar, the centre that shows
+// the current mode's frame, and the side panels with the docked lookup panels.
 class TfrmRhymeDict : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TfrmRhymeDict(QWidget *parent = nullptr);
+    // Frames of the two modes; the verse editor and the lookup-mode view install theirs. A frame
+    // may offer invokable "Initialize(int mode)", "CloseQuery()" (returns bool) and a "FileName"
+    // property; the editor of Cadenzio mode is the frame's QPlainTextEdit.
+    using FrameFactory = std::function<QWidget *(QWidget *parent)>;
+    static FrameFactory AdvancedFrameFactory;
+    static FrameFactory SimpleFrameFactory;
+    // Run once when the update timer fires; the check itself comes with the update window.
+    static std::function<void()> UpdateCheckHook;
+    // The word explorer and the options dialog are installed by their own parts.
+    static std::function<void(QWidget *window, const QString &word)> WordExplorerHook;
+    static std::function<void(QWidget *window)> OptionsHook;
+
+    static constexpr int MinWidth = 640;
+    static constexpr int MinHeight = 480;
+    static constexpr int UpdateDelayMs = 10000;
+
+    // Throws the word-list loader's error (the first use of the dictionary set is here).
+    explicit TfrmRhymeDict(TDataModule1 *data);
     ~TfrmRhymeDict() override;
 
-    QComboBox *cmbLookup() const { return cmbLookup_; }
+    // The once-only step of the first activation; later calls do nothing.
+    void FirstActivate();
+    void ApplyMode();
+    void UpdateTitle(const QString &fileName = QString());
+    void UpdateStatusBar();
+
+    bool Activated() const { return activated_; }
+    bool Shown() const { return shown_; }
+    bool Initialized() const { return initialized_; }
+
+    TDataModule1 *Data() const { return data_; }
+    TMainActions *MainActions() const { return actions_; }
+    TMainMenus *Menus() const { return menus_; }
+    TLookupBox *cmbLookup() const { return lookup_; }
+    TDictStatusBar *StatusBar1() const { return status_; }
+    TPanelDocking *Docking() const { return docking_; }
+    QFrame *pnlMain() const { return pnlMain_; }
+    QWidget *FrameAdvanced() const { return frameAdvanced_; }
+    QWidget *FrameSimple() const { return frameSimple_; }
+    QTimer &UpdateTimer() { return updateTimer_; }
+    QPlainTextEdit *Editor() const;
+
+    // Recomputes the enabled state of the edit actions.
+    void UpdateEditActions();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void cmbLookupChange(const QString &text);
-    void WordChange(QObject *sender);
+    void Subscribe();
+    void Unsubscribe();
+    void BuildCentre();
+    void ConnectActions();
+    void ApplyStoredBounds();
+    void StoreBounds();
+    void ApplyStoredToggles();
+    void LayoutStep();
+    void ApplyTabStyle();
+    void RebuildReopen();
+    void BuildSamples();
+    bool EditorFocused() const;
+    bool LookupBoxActive() const;
+    void UpdateTimerTimer();
 
-    QComboBox *cmbLookup_ = nullptr;
-    QLabel *lblWord_ = nullptr;
+    void WordChange(QObject *sender);
+    void ModeChange(QObject *sender);
+    void UIFontChange(QObject *sender);
+    void TabStyleChange(QObject *sender);
+    void PanelSideChange(QObject *sender);
+    void ActionExecute(QObject *sender);
+
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void TogglePanels();
+    void ShowAbout();
+
+    TDataModule1 *data_;
+    TMainActions *actions_ = nullptr;
+    TMainMenus *menus_ = nullptr;
+    TLookupBox *lookup_ = nullptr;
+    TDictStatusBar *status_ = nullptr;
+    TPanelDocking *docking_ = nullptr;
+    QFrame *pnlMain_ = nullptr;
+    QStackedWidget *frames_ = nullptr;
+    QWidget *frameAdvanced_ = nullptr;
+    QWidget *frameSimple_ = nullptr;
+    QTimer updateTimer_;
+    bool activated_ = false;
+    bool shown_ = false;
+    bool initialized_ = false;
 };

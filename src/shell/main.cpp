@@ -1,29 +1,14 @@
-#include "DictionaryList.h"
-#include "Settings.h"
-#include "frmRhymeDict.h"
+#include "Startup.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
-#include <exception>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
+    // The embedded browser refuses to start as root unless its sandbox is off.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane Dictionary of Rhyme"));
-    int rc = 1;
-    try {
-        TDictSettings::Instance();
-        TDictionaryList::Instance();
-        TfrmRhymeDict window;
-        window.resize(800, 600);
-        window.show();
-        rc = QApplication::exec();
-    } catch (const std::exception &e) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(),
-                              QString::fromUtf8(e.what()));
-    }
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return rc;
+    return RunProgram(app);
 }

@@ -1,0 +1,57 @@
+#include "Startup.h"
+
+#include "DataModule.h"
+#include "DictionaryList.h"
+#include "PanelRegistry.h"
+#include "Settings.h"
+#include "Splash.h"
+#include "frmRhymeDict.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <stdexcept>
+
+QString StartProgram(TProgram &program, bool showSplash)
+{
+    TDictSettings::Instance(); // the first-run flag reflects the file as it was at start
+    RegisterLookupPanels();
+    std::unique_ptr<TfrmSplash> splash;
+    if (showSplash) {
+        splash = std::make_unique<TfrmSplash>();
+        splash->ShowNow();
+    }
+    auto data = std::make_unique<TDataModule1>(qApp);
+    try {
+        program.window = std::make_unique<TfrmRhymeDict>(data.get());
+    } catch (const std::runtime_error &error) {
+        return QString::fromUtf8(error.what());
+    }
+    program.data = data.release();
+    return QString();
+}
+
+void EndProgram(TProgram &program)
+{
+    program.window.reset();
+    delete program.data;
+    program.data = nullptr;
+    TDictionaryList::FreeInstance();
+    TDictSettings::FreeInstance();
+}
+
+int RunProgram(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Tolvane Dictionary of Rhyme"));
+    TProgram program;
+    const QString error = StartProgram(program, true);
+    if (!error.isEmpty()) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), error);
+        EndProgram(program);
+        return 1;
+    }
+    program.window->show();
+    const int status = app.exec();
+    EndProgram(program);
+    return status;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QApplication;
+class TDataModule1;
+class TfrmRhymeDict;
+
+// The running program's two top objects. The data module is owned by the application object.
+struct TProgram
+{
+    TDataModule1 *data = nullptr;
+    std::unique_ptr<TfrmRhymeDict> window;
+};
+
+// Creates the data module and the main window under the splash (when showSplash). On a word-list
+// error returns its message and leaves neither object behind; otherwise returns an empty text.
+QString StartProgram(TProgram &program, bool showSplash);
+// Frees the window's panels, the window, the data module and the two process-wide objects.
+void EndProgram(TProgram &program);
+// The whole program: start, message loop, end. Returns the exit status.
+int RunProgram(QApplication &app);
