@@ -1,0 +1,283 @@
+#include "IniFile.h"
+#include "TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// The bytes of old and new differ only inside one line of old (an insertion counts too): the
+// common prefix and suffix cover everything else.
+bool OnlyOneLineDiffers(const QByteArray &oldBytes, const QByteArray &newBytes)
+{
+    qsizetype p = 0;
+    const qsizetype n = qMin(oldBytes.size(), newBytes.size());
+    while (p < n && oldBytes[p] == newBytes[p])
+        ++p;
+    qsizetype s = 0;
+    while (s < n - p && oldBytes[oldBytes.size() - 1 - s] == newBytes[newBytes.size() - 1 - s])
+        ++s;
+    return !oldBytes.mid(p, oldBytes.size() - s - p).contains('\n');
+}
+
+class IniFileTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    QString path = dir.file(QStringLiteral("settings.ini"));
+    TIniFile ini{path};
+
+    void Put(const QByteArray &bytes) { dir.write(QStringLiteral("settings.ini"), bytes); }
+    QByteArray Get() const { return dir.read(QStringLiteral("settings.ini")); }
+};
+
+TEST_F(IniFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt)
+{
+    EXPECT_EQ(ini.ReadString("MainForm", "Face", "Arial"), "Arial");
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 800), 800);
+    EXPECT_TRUE(ini.ReadSection("MainForm").isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+    ini.WriteInteger("MainForm", "Width", 640);
+    EXPECT_EQ(Get(), "[MainForm]\nWidth=640\n");
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 800), 640);
+}
+
+TEST_F(IniFileTest, IntegersDecimalAndHexadecimal)
+{
+    Put("[A]\nyes=yes\nzero=0x0\nhex=0x400\nHEX=0X1f\nneg=-12\nplus=+7\nempty=\nbare=0x\n"
+        "color=0xFF000008\nbig=2147483648\nmin=-2147483648\ntrail=12abc\nspaced=  42  \n");
+    EXPECT_EQ(ini.ReadInteger("A", "yes", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("A", "zero", 5), 0);
+    EXPECT_EQ(ini.ReadInteger("A", "hex", 5), 1024);
+    EXPECT_EQ(ini.ReadInteger("A", "neg", 5), -12);
+    EXPECT_EQ(ini.ReadInteger("A", "plus", 5), 7);
+    EXPECT_EQ(ini.ReadInteger("A", "empty", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("A", "bare", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("A", "color", 5), -16777208);
+    EXPECT_EQ(ini.ReadInteger("A", "big", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("A", "min", 5), -2147483647 - 1);
+    EXPECT_EQ(ini.ReadInteger("A", "trail", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("A", "spaced", 5), 42);
+    EXPECT_TRUE(ini.ReadBool("A", "yes", true));
+    EXPECT_FALSE(ini.ReadBool("A", "yes", false));
+    EXPECT_FALSE(ini.ReadBool("A", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("A", "hex", false));
+}
+
+TEST_F(IniFileTest, NamesMatchWithoutRegardToCase)
+{
+    Put("[mainFORM]\nWIDTH=300\n[Caf\xc3\xa9]\n\xc3\x89t\xc3\xa9=summer\n");
+    EXPECT_EQ(ini.ReadInteger("MainForm", "width", 0), 300);
+    EXPECT_EQ(ini.ReadString("CAF\xc3\x89", "\xc3\xa9T\xc3\x89", ""), "summer");
+    ini.WriteInteger("MAINFORM", "Width", 301);
+    // The key keeps its spelling in the file; only the value changes.
+    EXPECT_EQ(Get(), "[mainFORM]\nWIDTH=301\n[Caf\xc3\xa9]\n\xc3\x89t\xc3\xa9=summer\n");
+}
+
+TEST_F(IniFileTest, NonAsciiNamesFoldByUnicode)
+{
+    // U+212A KELVIN SIGN folds to "k"; bytes that are not UTF-8 match only themselves.
+    Put("[S]\nk=1\n\xe2\x84\xaa=2\n\xff=3\n\xfe=4\n");
+    EXPECT_EQ(ini.ReadString("S", QString(QChar(0x212A)), ""), "1");
+    EXPECT_EQ(ini.ReadSection("S").size(), 3);
+    EXPECT_EQ(ini.ReadSectionValues("S").first(), "k=1");
+}
+
+TEST_F(IniFileTest, EntriesKeepFileOrderAndFirstDuplicateWins)
+{
+    Put("[S]\nzeta=1\nalpha=2\nZETA=3\nmid=4\n");
+    EXPECT_EQ(ini.ReadSection("S"), QStringList({"zeta", "alpha", "mid"}));
+    EXPECT_EQ(ini.ReadSectionValues("S"), QStringList({"zeta=1", "alpha=2", "mid=4"}));
+    EXPECT_EQ(ini.ReadString("S", "Zeta", ""), "1");
+    ini.WriteString("S", "zeta", "9");
+    EXPECT_EQ(Get(), "[S]\nzeta=9\nalpha=2\nZETA=3\nmid=4\n");
+}
+
+TEST_F(IniFileTest, OnlyTheFirstSectionOfANameIsRead)
+{
+    Put("[S]\na=1\n[T]\nx=0\n[s]\nb=2\n");
+    EXPECT_EQ(ini.ReadSection("S"), QStringList({"a"}));
+    EXPECT_EQ(ini.ReadString("S", "b", "none"), "none");
+    ini.EraseSection("S");
+    EXPECT_EQ(Get(), "[T]\nx=0\n");
+}
+
+TEST_F(IniFileTest, ValuesAreTrimmedAndCutAt2047Bytes)
+{
+    const QByteArray longValue(3000, 'v');
+    Put("[S]\n  key  =  spaced value \t\nlong=" + longValue + "\n");
+    EXPECT_EQ(ini.ReadString("S", "KEY", ""), "spaced value");
+    EXPECT_EQ(ini.ReadString("S", "long", "").size(), 2047);
+    // A cut never splits a UTF-8 sequence: 2046 ASCII bytes then a two-byte letter.
+    Put("[S]\nu=" + QByteArray(2046, 'a') + "\xc3\xa9tail\n");
+    EXPECT_EQ(ini.ReadString("S", "u", ""), QString(2046, u'a'));
+}
+
+TEST_F(IniFileTest, KeysBeyondThe16384ByteBudgetAreNotListed)
+{
+    // Each key of 99 bytes takes 100 bytes of the budget; with the final NUL 163 fit.
+    QByteArray bytes = "[Big]\n";
+    for (int i = 0; i < 200; ++i)
+        bytes += QByteArray::number(100 + i) + QByteArray(96, 'k') + "=v\n";
+    Put(bytes);
+    const QStringList keys = ini.ReadSection("Big");
+    EXPECT_EQ(keys.size(), 163);
+    EXPECT_EQ(ini.ReadSectionValues("Big").size(), 163);
+    // Reading a key directly has no such limit.
+    EXPECT_EQ(ini.ReadString("Big", "299" + QString(96, u'k'), ""), "v");
+}
+
+TEST_F(IniFileTest, WritesAppendKeysAndSections)
+{
+    Put("; header comment\n[S]\na=1\n\n[T]\nx=0");
+    ini.WriteString("S", "b", "2");
+    EXPECT_EQ(Get(), "; header comment\n[S]\na=1\nb=2\n\n[T]\nx=0");
+    ini.WriteString("T", "y", "1");
+    EXPECT_EQ(Get(), "; header comment\n[S]\na=1\nb=2\n\n[T]\nx=0\ny=1\n");
+    ini.WriteString("New", "k", "v");
+    EXPECT_EQ(Get(), "; header comment\n[S]\na=1\nb=2\n\n[T]\nx=0\ny=1\n[New]\nk=v\n");
+}
+
+TEST_F(IniFileTest, ByteOrderMarkIsSkippedAndKept)
+{
+    Put("\xef\xbb\xbf[MainForm]\nWidth=700\n[X]\nx=1\n");
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 0), 700);
+    ini.EraseSection("MainForm");
+    EXPECT_EQ(Get(), "\xef\xbb\xbf[X]\nx=1\n");
+}
+
+TEST_F(IniFileTest, CrLfFilesGetCrLfLines)
+{
+    Put("[S]\r\na=1\r\n");
+    ini.WriteString("S", "a", "22");
+    ini.WriteString("S", "b", "3");
+    ini.WriteString("U", "c", "4");
+    EXPECT_EQ(Get(), "[S]\r\na=22\r\nb=3\r\n[U]\r\nc=4\r\n");
+    EXPECT_EQ(ini.ReadString("S", "a", ""), "22");
+}
+
+TEST_F(IniFileTest, ValuesCannotBreakTheLine)
+{
+    ini.WriteString("S", "a", "one\ntwo\r\n[Evil]\nk=v");
+    EXPECT_FALSE(ini.SectionExists("Evil"));
+    EXPECT_EQ(ini.ReadSection("S"), QStringList({"a"}));
+}
+
+TEST_F(IniFileTest, DeleteKeyAndEraseSection)
+{
+    Put("[S]\n;c\na=1\nb=2\nA=3\n\n[T]\nx=1\n");
+    ini.DeleteKey("S", "a");
+    EXPECT_EQ(Get(), "[S]\n;c\nb=2\n\n[T]\nx=1\n");
+    ini.EraseSection("s");
+    EXPECT_EQ(Get(), "\n[T]\nx=1\n");
+    EXPECT_FALSE(ini.SectionExists("S"));
+    EXPECT_TRUE(ini.SectionExists("T"));
+}
+
+TEST_F(IniFileTest, ReplaceSectionKeepsItsPlace)
+{
+    Put("[A]\na=1\n\n[H]\nold=\n;note\n\n[Z]\nz=1\n");
+    ini.ReplaceSection("H", {"n1", "n2", "N1"}, {"x", "y", "z"});
+    EXPECT_EQ(Get(), "[A]\na=1\n\n[H]\nn1=z\nn2=y\n\n[Z]\nz=1\n");
+    ini.ReplaceSection("H", {}, {});
+    EXPECT_EQ(Get(), "[A]\na=1\n\n\n[Z]\nz=1\n");
+    ini.ReplaceSection("H", {"k"}, {""});
+    EXPECT_EQ(Get(), "[A]\na=1\n\n\n[Z]\nz=1\n[H]\nk=\n");
+}
+
+TEST_F(IniFileTest, JunkIsReadAsDefaultsAndSurvivesWritesByteForByte)
+{
+    QByteArray junk;
+    junk += "\xef\xbb\xbf; BOM and comment\n";
+    junk += "garbage without equals\n";
+    junk += "[MainForm]\n";
+    junk += "ShowRhymes=yes\n";
+    junk += "no equals sign here\n";
+    static const char binary[] = "bin\x00\x01\xff\xfe=\x80\x81\n";
+    junk += QByteArray(binary, sizeof binary - 1);
+    junk += "Width=0x400\n";
+    junk += "width=999\n";
+    junk += "Height=\xff\xfe\xfd\n";
+    junk += "Long=" + QByteArray(1 << 20, 'L') + "\n";
+    junk += "[Unknown Section]\nfoo=bar\n\xc3(invalid utf8\xa0\xa1=\xe2\x28\xa1\n";
+    junk += "[broken header\n";
+    junk += "=no key\n";
+    junk += "tail without newline";
+    Put(junk);
+
+    EXPECT_TRUE(ini.ReadBool("MainForm", "ShowRhymes", true));
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 800), 1024);
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Height", 600), 600);
+    EXPECT_EQ(ini.ReadString("MainForm", "Long", "").size(), 2047);
+    EXPECT_EQ(ini.ReadString("Unknown Section", "foo", ""), "bar");
+
+    // Updating one key changes only the bytes of its line.
+    ini.WriteInteger("MainForm", "Height", 480);
+    QByteArray after = Get();
+    EXPECT_TRUE(OnlyOneLineDiffers(junk, after));
+    QByteArray expected = junk;
+    expected.replace("Height=\xff\xfe\xfd\n", "Height=480\n");
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Height", 600), 480);
+
+    // A new key of an existing section is one inserted line.
+    ini.WriteBool("MainForm", "Maximized", true);
+    const QByteArray after2 = Get();
+    EXPECT_TRUE(OnlyOneLineDiffers(after, after2));
+    EXPECT_EQ(after2.size(), after.size() + qsizetype(strlen("Maximized=1\n")));
+
+    // A new section goes at the end; the tail keeps its bytes and gets a line ending.
+    ini.WriteString("Fresh", "k", "v");
+    const QByteArray after3 = Get();
+    EXPECT_TRUE(after3.startsWith(after2));
+    EXPECT_EQ(after3.mid(after2.size()), "\n[Fresh]\nk=v\n");
+}
+
+TEST_F(IniFileTest, BinaryFilesDoNotCrash)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes.append(char((i * 7919) & 0xff));
+    Put(bytes);
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 800), 800);
+    (void)ini.ReadSection("MainForm");
+    ini.WriteInteger("MainForm", "Width", 1);
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Width", 800), 1);
+}
+
+TEST_F(IniFileTest, RefusedWriteThrowsWithThePath)
+{
+    // The parent of the file is a regular file: no one, not even root, can create it.
+    dir.write(QStringLiteral("notadir"), "x");
+    const QString bad = dir.file(QStringLiteral("notadir/settings.ini"));
+    TIniFile refused(bad);
+    EXPECT_EQ(refused.ReadInteger("MainForm", "Width", 800), 800);
+    try {
+        refused.WriteInteger("MainForm", "Width", 1);
+        FAIL() << "no exception";
+    } catch (const std::runtime_error &e) {
+        EXPECT_EQ(std::string(e.what()), ("Unable to write to " + bad).toStdString());
+    }
+}
+
+TEST(IniFileParse, ParseInteger)
+{
+    int v = 0;
+    EXPECT_TRUE(TIniFile::ParseInteger("2628", v));
+    EXPECT_EQ(v, 2628);
+    EXPECT_TRUE(TIniFile::ParseInteger("0xffffffff", v));
+    EXPECT_EQ(v, -1);
+    EXPECT_TRUE(TIniFile::ParseInteger("-0x10", v));
+    EXPECT_EQ(v, -16);
+    EXPECT_FALSE(TIniFile::ParseInteger("0x100000000", v));
+    EXPECT_FALSE(TIniFile::ParseInteger("abc", v));
+    EXPECT_FALSE(TIniFile::ParseInteger("", v));
+    EXPECT_FALSE(TIniFile::ParseInteger("-", v));
+    EXPECT_FALSE(TIniFile::ParseInteger("1 2", v));
+    EXPECT_FALSE(TIniFile::ParseInteger("\xd9\xa3", v)); // no digits of other scripts
+}
+
+} // namespace
