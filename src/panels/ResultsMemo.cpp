@@ -12,7 +12,7 @@ TResultsMemo::TResultsMemo(QWidget *parent, const QString &name) : QPlainTextEdi
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFrameShape(QFrame::NoFrame);
     setUndoRedoEnabled(false);
     viewport()->setCursor(Qt::PointingHandCursor);
@@ -20,6 +20,9 @@ TResultsMemo::TResultsMemo(QWidget *parent, const QString &name) : QPlainTextEdi
 
 void TResultsMemo::SetText(const QString &text)
 {
+    // A click usually brings back the same entry: keep the reader's place in it.
+    if (text == toPlainText())
+        return;
     TUpdateBracket bracket(this);
     setPlainText(text);
 }

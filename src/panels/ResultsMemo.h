@@ -12,7 +12,8 @@ class TResultsMemo : public QPlainTextEdit
 public:
     TResultsMemo(QWidget *parent, const QString &name);
 
-    // Replaces the whole text without repainting in between.
+    // Replaces the whole text without repainting in between; the same text again changes
+    // nothing, so the scroll position stays.
     void SetText(const QString &text);
     int CaretPosition() const;
     void SetCaretPosition(int position);

@@ -6,6 +6,7 @@
 #include "frmRhymes.h"
 #include "frmRoundex.h"
 
+#include <QScrollBar>
 #include <QStackedWidget>
 
 namespace {
@@ -70,6 +71,17 @@ TEST_F(WordListPanelsTest, SelectionFollowsTheIndexWhenTheListChanges)
     EXPECT_EQ(rhymes->lbRhymes()->ItemIndex(), -1);
 }
 
+TEST_F(WordListPanelsTest, KeyboardMoveActsLikeAClick)
+{
+    UseListStyle(true);
+    auto rhymes = Shown(new TfrmRhymes(nullptr, 1));
+    Dict().SetWord(QStringLiteral("cat"));
+    ClickRow(rhymes->lbRhymes(), 0);
+    QTest::keyClick(rhymes->lbRhymes(), Qt::Key_Down);
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("hat"));
+    EXPECT_EQ(rhymes->lbRhymes()->ItemIndex(), 1);
+}
+
 TEST_F(WordListPanelsTest, DoubleClickPicksTheItem)
 {
     UseListStyle(true);
@@ -105,6 +117,24 @@ TEST_F(WordListPanelsTest, WrapStyleClickRightAfterTheCommaAndDoubleClick)
     ClickText(rhymes->mData(), 11, true); // inside "hat"
     EXPECT_EQ(Dict().GetPickedWord(), QStringLiteral("hat"));
     EXPECT_TRUE(rhymes->mData()->textCursor().selectedText().isEmpty());
+}
+
+TEST_F(WordListPanelsTest, WrapStyleClickKeepsThePlaceInALongEntry)
+{
+    QByteArray entry;
+    for (int i = 0; i < 400; ++i)
+        entry += "word" + QByteArray::number(i) + "#";
+    WriteList(QStringLiteral("rdict.dat"),
+              {{"word0", "ORD"}, {"word399", "ORD"}, {"ORD", entry.constData()}});
+    auto rhymes = Shown(new TfrmRhymes(nullptr, 1), 160, 120);
+    Dict().SetWord(QStringLiteral("word0"));
+    QScrollBar *bar = rhymes->mData()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const QString text = MemoText(*rhymes);
+    ClickText(rhymes->mData(), int(text.lastIndexOf(QStringLiteral("word399"))) + 2);
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("word399"));
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(WordListPanelsTest, ListStyleSortsRegardlessOfCase)
