@@ -10,7 +10,7 @@ packages=(
   wordnet-base wamerican-large wamerican wbritish dict-gcide
   dictd dict-wn
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
-  nodejs
+  nodejs zlib1g-dev
 )
 
 missing=()
