@@ -77,18 +77,37 @@ void TLookupBox::AddToHistory(int limit)
     lineEdit()->setCursorPosition(cursor);
 }
 
+bool TLookupBox::LeaveToWindow(QEvent *event) const
+{
+    if (event->type() != QEvent::ShortcutOverride || !ClipboardShortcutsToWindow ||
+        !ClipboardShortcutsToWindow())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    return key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+           key->matches(QKeySequence::Paste);
+}
+
+bool TLookupBox::event(QEvent *event)
+{
+    if (LeaveToWindow(event)) {
+        event->ignore();
+        return true;
+    }
+    return QComboBox::event(event);
+}
+
+void TLookupBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    if (!updatingLookup_)
+        LookUp();
+}
+
 bool TLookupBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit()) {
-        if (event->type() == QEvent::FocusIn && !updatingLookup_)
-            LookUp();
-        if (event->type() == QEvent::ShortcutOverride && ClipboardShortcutsToWindow &&
-            ClipboardShortcutsToWindow()) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
-                key->matches(QKeySequence::Paste))
-                return true; // leave the key to the window's edit actions
-        }
+    if (watched == lineEdit() && LeaveToWindow(event)) {
+        event->ignore();
+        return true;
     }
     return QComboBox::eventFilter(watched, event);
 }

@@ -26,10 +26,14 @@ public:
     std::function<bool()> ClipboardShortcutsToWindow;
 
 protected:
+    // The box forwards focus and shortcut events to its line edit itself, so both ends are seen.
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void LookUp();
+    bool LeaveToWindow(QEvent *event) const;
 
     bool updatingLookup_ = false;
 };

@@ -264,7 +264,7 @@ void TfrmRhymeDict::FirstActivate()
     TDictSettings &settings = TDictSettings::Instance();
     {
         setUpdatesEnabled(false);
-        TFinally unlock([this] { setUpdatesEnabled(true); });
+        TFinally unlock([this] { UnlockUpdates(); });
         ApplyStoredToggles();
         LayoutStep();
     }
@@ -283,6 +283,14 @@ void TfrmRhymeDict::FirstActivate()
         QTimer::singleShot(0, this, [this] { actions_->actAbout->trigger(); });
     updateTimer_.start();
     BuildSamples();
+}
+
+void TfrmRhymeDict::UnlockUpdates()
+{
+    setUpdatesEnabled(true);
+    // Scroll areas created while the window was locked keep a stale viewport otherwise.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
 }
 
 void TfrmRhymeDict::ApplyStoredToggles()

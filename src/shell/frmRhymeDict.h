@@ -81,6 +81,7 @@ private:
     void ConnectActions();
     void ApplyStoredBounds();
     void StoreBounds();
+    void UnlockUpdates();
     void ApplyStoredToggles();
     void LayoutStep();
     void ApplyTabStyle();
