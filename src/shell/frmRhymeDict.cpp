@@ -227,7 +227,12 @@ void TfrmRhymeDict::ApplyStoredBounds()
 {
     TDictSettings &settings = TDictSettings::Instance();
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect area =
+        (screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768)).marginsRemoved(margins);
     // Values from an edited or foreign settings file are brought back onto the screen.
     const int w = std::clamp(settings.GetWidth(), MinWidth, std::max(MinWidth, area.width()));
     const int h = std::clamp(settings.GetHeight(), MinHeight, std::max(MinHeight, area.height()));
