@@ -13,7 +13,7 @@ if ! cmake --build build/fuzz >build/fuzz/build.log 2>&1; then
 fi
 status=0
 for bin in build/fuzz/fuzz_*; do
-  [ -x "$bin" ] || continue
+  [ -f "$bin" ] && [ -x "$bin" ] || continue
   name=$(basename "$bin")
   corpus=build/fuzz/corpus/$name
   mkdir -p "$corpus"
