@@ -17,11 +17,11 @@ public:
     QString ReadString(const QString &section, const QString &key, const QString &def) const;
     int ReadInteger(const QString &section, const QString &key, int def) const;
     bool ReadBool(const QString &section, const QString &key, bool def) const;
-    // True when the section holds at least one key (as the Delphi TIniFile tests it).
+    // True when the section holds at least one key.
     bool SectionExists(const QString &section) const;
     // Key names of a section in file order, each once (a duplicated key counts where it first
     // stands); names beyond a 16384-byte budget (each name plus one byte) are not listed. Only the
-    // first section of a given name is read, as the Windows profile functions do. A name whose
+    // first section of a given name is read, as classic INI readers do. A name whose
     // bytes are not valid UTF-8 is listed with replacement characters and cannot be asked for by
     // that text (matching is exact on bytes, so a write never lands on a different key).
     QStringList ReadSection(const QString &section) const;

@@ -11,7 +11,7 @@
 #include <stdexcept>
 
 // Names are constexpr so that the store can be used from static initialisers of other modules.
-// The implementer's choices of the spec (Part 2.1): the public DICT server and the four web
+// Our defaults: the public DICT server and the four web
 // dictionaries written when section OnlineDictionaries is empty.
 const char *const TDictSettings::DefaultDictHost = "dict.org";
 
