@@ -1,0 +1,1 @@
+// Components shared by the panels and the editor: thesaurus and spell-checker engines.

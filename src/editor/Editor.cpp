@@ -1,0 +1,1 @@
+// The verse editor frame of Cadenzio mode.
