@@ -1,1 +1,0 @@
-// Components shared by the panels and the editor: thesaurus and spell-checker engines.

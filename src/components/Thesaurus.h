@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class MyThes;
+
+// One meaning of a looked-up word: a heading word, its part of speech and its words in four
+// lists: synonyms, similar and related terms, generic terms, antonyms.
+struct TThesaurusContext
+{
+    static constexpr int ListCount = 4;
+
+    QString word;
+    QString kind;
+    std::array<QStringList, ListCount> lists;
+
+    // Every word of the four lists, list after list.
+    QStringList AllWords() const;
+};
+
+// The thesaurus engine over a MyThes index and data file pair. The parsed index is shared by
+// every engine reading the same files and reloaded when they change on disk, so closing the
+// data file before each lookup costs only the read of the one entry.
+class TThesaurus
+{
+public:
+    // The thesaurus files of the application folder.
+    TThesaurus();
+    TThesaurus(const QString &indexFile, const QString &dataFile);
+    ~TThesaurus();
+    TThesaurus(const TThesaurus &) = delete;
+    TThesaurus &operator=(const TThesaurus &) = delete;
+
+    static QString DefaultIndexFile();
+    static QString DefaultDataFile();
+
+    // Lets go of the data; the next lookup opens it again (re-reading it if it changed).
+    void CloseDataFile();
+    // Looks the word up as given, then in lower case; true if either has contexts.
+    bool Lookup(const QString &word);
+    // The word given to the last lookup.
+    QString LookupWord() const { return lookupWord_; }
+
+    const std::vector<TThesaurusContext> &Contexts() const { return contexts_; }
+    int ContextCount() const { return static_cast<int>(contexts_.size()); }
+    const TThesaurusContext &Context(int index) const { return contexts_.at(index); }
+
+    // One meaning from its part of speech ("(adj)") and its annotated terms.
+    static TThesaurusContext ContextFromTerms(const QString &partOfSpeech,
+                                              const QStringList &terms);
+
+private:
+    bool LookupExact(const QString &word);
+
+    QString indexFile_;
+    QString dataFile_;
+    std::shared_ptr<MyThes> files_;
+    QString lookupWord_;
+    std::vector<TThesaurusContext> contexts_;
+};

@@ -1,1 +1,0 @@
-// The verse editor frame of Cadenzio mode.
