@@ -3,10 +3,12 @@
 #include "frmPhrases.h"
 #include "frmRhymes.h"
 #include "frmRoundex.h"
+#include "frmThesaurus.h"
 
 void RegisterLookupPanels()
 {
     TfrmRhymes::Register();
     TfrmPhrases::Register();
     TfrmRoundex::Register();
+    TfrmThesaurus::Register();
 }

@@ -1,0 +1,96 @@
+#include "ContextBox.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int KindRole = Qt::UserRole + 1;
+
+// Hands the drawing of the drop-down rows to the box.
+class TContextDelegate : public QStyledItemDelegate
+{
+public:
+    explicit TContextDelegate(TContextBox *box) : QStyledItemDelegate(box), box_(box) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        box_->DrawItem(*painter, option.rect, index.row(),
+                       option.state.testFlag(QStyle::State_Selected));
+    }
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), TContextBox::ItemHeight};
+    }
+
+private:
+    TContextBox *box_;
+};
+
+} // namespace
+
+TContextBox::TContextBox(QWidget *parent, const QString &name) : QComboBox(parent)
+{
+    setObjectName(name);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    setFont(font);
+    setItemDelegate(new TContextDelegate(this));
+}
+
+void TContextBox::Clear()
+{
+    clear();
+    longest_.clear();
+}
+
+void TContextBox::AddContext(const QString &word, const QString &kind)
+{
+    if (word.size() > longest_.size())
+        longest_ = word;
+    addItem(word);
+    setItemData(count() - 1, kind, KindRole);
+}
+
+QString TContextBox::KindName(int index) const
+{
+    return itemData(index, KindRole).toString();
+}
+
+int TContextBox::KindOffset() const
+{
+    return fontMetrics().horizontalAdvance(longest_) + KindGap;
+}
+
+void TContextBox::DrawItem(QPainter &painter, const QRect &rect, int index, bool selected) const
+{
+    const QPalette &colours = palette();
+    painter.save();
+    painter.setClipRect(rect);
+    painter.fillRect(rect, colours.brush(selected ? QPalette::Highlight : QPalette::Base));
+    painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter.setFont(font());
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.drawText(rect, flags, itemText(index));
+    const QString kind = KindName(index);
+    if (!kind.isEmpty())
+        painter.drawText(rect.adjusted(KindOffset(), 0, 0, 0), flags, kind);
+    painter.restore();
+}
+
+void TContextBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0)
+        return;
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    DrawItem(painter, field, currentIndex(), false);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+
+class QPainter;
+
+// A drop-down list of thesaurus contexts drawn in two columns: the context word, then its kind
+// name lined up 3 pixels after the longest context word of the list.
+class TContextBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ItemHeight = 16;
+    static constexpr int KindGap = 3;
+
+    TContextBox(QWidget *parent, const QString &name);
+
+    void Clear();
+    // Adds a context; the longest word so far (in characters, the first on ties) sets the column.
+    void AddContext(const QString &word, const QString &kind);
+    QString LongestContext() const { return longest_; }
+    QString KindName(int index) const;
+    // Where the kind names start, relative to an item's left edge.
+    int KindOffset() const;
+    // Draws the item at index into rect: the background, the word, then the kind name.
+    void DrawItem(QPainter &painter, const QRect &rect, int index, bool selected) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString longest_;
+};
