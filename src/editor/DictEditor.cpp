@@ -1,0 +1,148 @@
+#include "DictEditor.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextLayout>
+
+#include <algorithm>
+
+QString TDictEditor::DefaultSeparators()
+{
+    return QStringLiteral("\t\n\r $%&,./:;<=>");
+}
+
+bool IsNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("plMain"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    setFont(font);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setCursor(Qt::IBeamCursor);
+    SetWordWrap(false);
+}
+
+int TDictEditor::DisplayLineCount() const
+{
+    return std::max(1, document()->lineCount());
+}
+
+QString TDictEditor::DisplayLine(int row) const
+{
+    if (row < 0 || row >= DisplayLineCount())
+        return QString();
+    const QTextBlock block = document()->findBlockByLineNumber(row);
+    if (!block.isValid())
+        return QString();
+    const QTextLayout *layout = block.layout();
+    const int index = row - block.firstLineNumber();
+    if (!layout || layout->lineCount() == 0 || index >= layout->lineCount())
+        return index == 0 ? block.text() : QString();
+    const QTextLine line = layout->lineAt(index);
+    return block.text().mid(line.textStart(), line.textLength());
+}
+
+int TDictEditor::RowAtCaret() const
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const QTextLayout *layout = block.layout();
+    const QTextLine line =
+        layout ? layout->lineForTextPosition(cursor.positionInBlock()) : QTextLine();
+    return block.firstLineNumber() + (line.isValid() ? line.lineNumber() : 0);
+}
+
+QString TDictEditor::WordAtCaret() const
+{
+    const QTextCursor cursor = textCursor();
+    return WordAt(cursor.block().text(), cursor.positionInBlock(), WordSeparators);
+}
+
+TParagraphCursor TDictEditor::CaretCursor() const
+{
+    const QTextCursor cursor = textCursor();
+    return TParagraphCursor(cursor.block(), cursor.positionInBlock());
+}
+
+void TDictEditor::SetWordWrap(bool wrap)
+{
+    setLineWrapMode(wrap ? WidgetWidth : NoWrap);
+}
+
+void TDictEditor::SetOverwrite(bool overwrite)
+{
+    setOverwriteMode(overwrite);
+    UpdateCaretWidth();
+}
+
+void TDictEditor::UpdateCaretWidth()
+{
+    setCursorWidth(overwriteMode() ? fontMetrics().horizontalAdvance(QLatin1Char('W')) : 1);
+}
+
+QRectF TDictEditor::BlockGeometry(const QTextBlock &block) const
+{
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
+void TDictEditor::keyPressEvent(QKeyEvent *event)
+{
+    // Taken before the key moves the caret, as a key-down handler sees it.
+    emit KeyDown(event->key());
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        SetOverwrite(!overwriteMode());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TDictEditor::keyReleaseEvent(QKeyEvent *event)
+{
+    QPlainTextEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit KeyUp(event->key());
+}
+
+void TDictEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit Click();
+}
+
+void TDictEditor::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit DblClick();
+}
+
+void TDictEditor::mouseMoveEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    emit MouseMove(event->buttons());
+}
+
+void TDictEditor::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        UpdateCaretWidth();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ParagraphCursor.h"
+
+#include <QPlainTextEdit>
+
+// The verse editor control. Rows are display lines: with word wrap on, every wrapped part of a
+// paragraph is a row of its own. Row lookups go through the document's line map, so none of
+// them walks the document.
+class TDictEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    static QString DefaultSeparators();
+
+    explicit TDictEditor(QWidget *parent = nullptr);
+
+    int DisplayLineCount() const;
+    QString DisplayLine(int row) const;
+    int RowAtCaret() const;
+
+    QString WordSeparators = DefaultSeparators();
+    QString WordAtCaret() const;
+    TParagraphCursor CaretCursor() const;
+
+    bool Modified() const { return document()->isModified(); }
+    void SetModified(bool modified) { document()->setModified(modified); }
+    void SetWordWrap(bool wrap);
+    bool WordWrap() const { return lineWrapMode() != NoWrap; }
+    void SetOverwrite(bool overwrite);
+
+    // For the gutters, which paint the rows the editor shows.
+    QTextBlock FirstVisibleBlock() const { return firstVisibleBlock(); }
+    QRectF BlockGeometry(const QTextBlock &block) const;
+    int RowHeight() const { return fontMetrics().lineSpacing(); }
+
+signals:
+    void Click();
+    void DblClick();
+    void KeyDown(int key);
+    void KeyUp(int key);
+    void MouseMove(Qt::MouseButtons buttons);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void UpdateCaretWidth();
+};
+
+// True for Page Up, Page Down, End, Home and the four arrow keys.
+bool IsNavigationKey(int key);

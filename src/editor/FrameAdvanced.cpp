@@ -1,0 +1,407 @@
+#include "FrameAdvanced.h"
+
+#include "AlignPanel.h"
+#include "AppComponents.h"
+#include "DictEditor.h"
+#include "DictionaryList.h"
+#include "EditorGutter.h"
+#include "Event.h"
+#include "FontWalk.h"
+#include "Settings.h"
+#include "Syllables.h"
+#include "UpdateBracket.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+// Holds the dictionary set's delay lock for a scope, so editor events leave no debounce behind.
+class TDelayLock
+{
+public:
+    TDelayLock() : dict_(TDictionaryList::Instance()) { dict_.DelayLocked = true; }
+    ~TDelayLock() { dict_.DelayLocked = false; }
+    TDelayLock(const TDelayLock &) = delete;
+    TDelayLock &operator=(const TDelayLock &) = delete;
+
+private:
+    TDictionaryList &dict_;
+};
+
+bool IsEditorDelimiter(QChar ch)
+{
+    return ch.unicode() <= 32;
+}
+
+bool ActionChecked(const char *name, bool absent)
+{
+    const QAction *action = FindAppAction(QString::fromLatin1(name));
+    return action ? action->isChecked() : absent;
+}
+
+QStringList ReadLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw std::runtime_error(
+            QObject::tr("Cannot open file \"%1\". %2").arg(path, file.errorString()).toStdString());
+    QStringList lines;
+    QTextStream in(&file);
+    while (!in.atEnd())
+        lines << in.readLine();
+    return lines;
+}
+} // namespace
+
+TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
+    : QWidget(parent), actionEvent_(actionEvent)
+{
+    setObjectName(QStringLiteral("FrameAdvanced"));
+    BuildPages();
+    ConnectEditor();
+    Subscribe();
+    customData_->DrawBelowEnd = true;
+    UpdateLineNumberWidth();
+    EditorFontChange(nullptr);
+}
+
+TFrameAdvanced::~TFrameAdvanced()
+{
+    Unsubscribe();
+}
+
+void TFrameAdvanced::Subscribe()
+{
+    if (actionEvent_)
+        actionEvent_->Add({1}, &TFrameAdvanced::ActionExecute, this);
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.WordPicked.Add({1}, &TFrameAdvanced::InsertPickedWord, this);
+    dict.EditorFontChanged.Add({1}, &TFrameAdvanced::EditorFontChange, this);
+    dict.UIFontChanged.Add({1}, &TFrameAdvanced::UIFontChange, this);
+    dict.ModeChanged.Add({1}, &TFrameAdvanced::ModeChange, this);
+    dict.OnlineDictionariesChanged.Add({1}, &TFrameAdvanced::OnlineDictionariesChange, this);
+}
+
+void TFrameAdvanced::Unsubscribe()
+{
+    // The data module may be gone before the main window frees this frame.
+    if (actionEvent_)
+        actionEvent_->Remove(&TFrameAdvanced::ActionExecute, this);
+    if (!TDictionaryList::Exists())
+        return;
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.WordPicked.Remove(&TFrameAdvanced::InsertPickedWord, this);
+    dict.EditorFontChanged.Remove(&TFrameAdvanced::EditorFontChange, this);
+    dict.UIFontChanged.Remove(&TFrameAdvanced::UIFontChange, this);
+    dict.ModeChanged.Remove(&TFrameAdvanced::ModeChange, this);
+    dict.OnlineDictionariesChanged.Remove(&TFrameAdvanced::OnlineDictionariesChange, this);
+}
+
+// --- layout --------------------------------------------------------------------------------
+
+void TFrameAdvanced::BuildPages()
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    panel2_ = new QFrame(this);
+    panel2_->setObjectName(QStringLiteral("Panel2"));
+    panel2_->setFixedHeight(3);
+    column->addWidget(panel2_);
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    column->addWidget(pageControl_, 1);
+    tbEditor_ = new QWidget(pageControl_);
+    tbEditor_->setObjectName(QStringLiteral("tbEditor"));
+    BuildEditorPage(tbEditor_);
+    pageControl_->addTab(tbEditor_, tr("Main Editor"));
+    // The visual thesaurus and the DICT panel are placed on these pages by PlaceTabPanels.
+    for (const auto &[name, caption] :
+         {std::pair{"tbHyperbolicThesaurus", QT_TR_NOOP("Hyperbolic Thesaurus")},
+          std::pair{"tbOnlineLookup", QT_TR_NOOP("Online Lookup")}}) {
+        auto *page = new QWidget(pageControl_);
+        page->setObjectName(QString::fromLatin1(name));
+        pageControl_->addTab(page, tr(caption));
+    }
+}
+
+void TFrameAdvanced::BuildEditorPage(QWidget *page)
+{
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto *panel1 = new QFrame(page);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *inner = new QHBoxLayout(panel1);
+    inner->setContentsMargins(1, 1, 1, 1);
+    plMain_ = new TDictEditor(panel1);
+    inner->addWidget(plMain_);
+    BuildGutters(page);
+    row->addWidget(alignPanel_);
+    row->addWidget(panel1, 1);
+}
+
+void TFrameAdvanced::BuildGutters(QWidget *page)
+{
+    alignPanel_ = new TAlignPanel(page);
+    lineNumbers_ = new TEditorGutter(plMain_, alignPanel_, palette().color(QPalette::WindowText));
+    lineNumbers_->setObjectName(QStringLiteral("pgLineNumbers"));
+    syllables_ = new TEditorGutter(plMain_, alignPanel_, QColor(0x80, 0, 0));
+    syllables_->setObjectName(QStringLiteral("pgSyllables"));
+    syllables_->RowText = [this](int row) { return pgSyllablesDrawItem(row); };
+    customData_ = new TEditorGutter(plMain_, alignPanel_, QColor(0, 0x80, 0));
+    customData_->setObjectName(QStringLiteral("pgCustomData"));
+    customData_->RowText = [this](int row) { return pgCustomDataDrawItem(row); };
+    for (TEditorGutter *gutter : {lineNumbers_, syllables_, customData_}) {
+        gutter->resize(20, gutter->height());
+        alignPanel_->AddColumn(gutter);
+    }
+    customData_->hide();
+}
+
+void TFrameAdvanced::ConnectEditor()
+{
+    connect(plMain_, &QPlainTextEdit::textChanged, this, &TFrameAdvanced::plMainChange);
+    connect(plMain_, &TDictEditor::Click, this, &TFrameAdvanced::plMainClick);
+    connect(plMain_, &TDictEditor::KeyUp, this, &TFrameAdvanced::plMainKeyUp);
+    connect(plMain_, &TDictEditor::KeyDown, this, &TFrameAdvanced::plMainKeyDown);
+    connect(plMain_, &TDictEditor::DblClick, this, &TFrameAdvanced::UpdateInfo);
+    connect(plMain_, &TDictEditor::MouseMove, this, [this](Qt::MouseButtons buttons) {
+        if (buttons & Qt::LeftButton)
+            UpdateInfo();
+    });
+}
+
+// --- gutters -------------------------------------------------------------------------------
+
+QString TFrameAdvanced::pgSyllablesDrawItem(int row) const
+{
+    if (!ActionChecked("actViewSyllableCnt", true))
+        return QString();
+    const QString line = plMain_->DisplayLine(row);
+    if (line.isEmpty() || line == QLatin1String("0"))
+        return QString();
+    return QString::number(CountLineSyllables(line));
+}
+
+QString TFrameAdvanced::pgCustomDataDrawItem(int row) const
+{
+    return row >= 0 && row < verseFormLines_.size() ? verseFormLines_.at(row) : QString();
+}
+
+void TFrameAdvanced::UpdateLineNumberWidth()
+{
+    const int digits = int(QString::number(plMain_->DisplayLineCount()).size());
+    const int measure = plMain_->fontMetrics().horizontalAdvance(QString(digits, u'0'));
+    lineNumbers_->SetGutterWidth(measure < 21 ? 24 : measure + 4);
+}
+
+void TFrameAdvanced::ReloadVerseForms()
+{
+    verseFormLines_.clear();
+    const QString path = TDictSettings::Instance().GetVerseFormFile();
+    if (!path.isEmpty()) {
+        try {
+            verseFormLines_ = ReadLines(path);
+        } catch (const std::exception &error) {
+            QMessageBox::critical(this, QString(), QString::fromStdString(error.what()));
+        }
+    }
+    int widest = 20;
+    for (const QString &line : verseFormLines_)
+        widest = std::max(widest, customData_->fontMetrics().horizontalAdvance(line));
+    customData_->SetGutterWidth(widest + 4);
+    customData_->update();
+}
+
+void TFrameAdvanced::ApplyGutterSettings()
+{
+    const TDictSettings &settings = TDictSettings::Instance();
+    lineNumbers_->setVisible(settings.GetShowLineNumbers());
+    syllables_->setVisible(settings.GetShowSyllables());
+    customData_->setVisible(settings.GetShowVerseForms());
+    if (!customData_->isHidden())
+        ReloadVerseForms();
+}
+
+// --- live lookup ---------------------------------------------------------------------------
+
+void TFrameAdvanced::UpdateInfo()
+{
+    ExecuteAppAction(QStringLiteral("actUpdateInfo"));
+}
+
+void TFrameAdvanced::plMainChange()
+{
+    syllables_->update();
+    {
+        TDelayLock lock;
+        TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
+    }
+    UpdateInfo();
+    UpdateLineNumberWidth();
+}
+
+void TFrameAdvanced::plMainClick()
+{
+    {
+        TDelayLock lock;
+        ShowWordInLookupBox(plMain_->WordAtCaret());
+        TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
+    }
+    UpdateInfo();
+}
+
+void TFrameAdvanced::plMainKeyUp(int key)
+{
+    TDelayLock lock;
+    if (IsNavigationKey(key))
+        ShowWordInLookupBox(plMain_->WordAtCaret());
+    TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
+}
+
+void TFrameAdvanced::plMainKeyDown(int key)
+{
+    if (IsNavigationKey(key))
+        TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
+}
+
+// --- picked words --------------------------------------------------------------------------
+
+void TFrameAdvanced::InsertPickedWord(QObject *)
+{
+    if (!plMain_->isVisible() || !plMain_->isEnabled() || plMain_->isReadOnly())
+        return;
+    {
+        TUpdateBracket bracket(plMain_);
+        TParagraphCursor position = plMain_->CaretCursor();
+        while (position.Position() > 0 && IsEditorDelimiter(position.Char()))
+            position.Step(-1);
+        while (position.Position() > 0 && !IsEditorDelimiter(position.CharBefore()))
+            position.Step(-1);
+        const int start = position.DocumentPosition();
+        while (position.Position() < position.ParagraphLength() &&
+               !IsEditorDelimiter(position.Char()))
+            position.Step(1);
+        QTextCursor cursor = plMain_->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(position.DocumentPosition(), QTextCursor::KeepAnchor);
+        plMain_->setTextCursor(cursor);
+        plMain_->insertPlainText(TDictionaryList::Instance().GetPickedWord());
+    }
+    plMain_->setFocus();
+}
+
+// --- notifications -------------------------------------------------------------------------
+
+void TFrameAdvanced::ActionExecute(QObject *sender)
+{
+    auto *action = qobject_cast<QAction *>(sender);
+    if (!action)
+        return;
+    const QString name = action->objectName();
+    if (name == QLatin1String("actViewLineNumbers"))
+        lineNumbers_->setVisible(action->isChecked());
+    else if (name == QLatin1String("actViewSyllableCnt"))
+        syllables_->setVisible(action->isChecked());
+    else if (name == QLatin1String("actViewCustomDataGutter")) {
+        customData_->setVisible(TDictSettings::Instance().GetShowVerseForms());
+        if (!customData_->isHidden())
+            ReloadVerseForms();
+    } else if (name == QLatin1String("actVerseFormsUpdate"))
+        ReloadVerseForms();
+    else if (DocumentCommand && DocumentCommand(action))
+        return;
+    else if (name == QLatin1String("FileNew1"))
+        NewDocument();
+}
+
+// Until the document commands arrive: New gives an empty, unmodified document.
+void TFrameAdvanced::NewDocument()
+{
+    plMain_->clear();
+    plMain_->SetModified(false);
+    fileName_.clear();
+    if (DocumentOpenHook)
+        DocumentOpenHook(true);
+    plMain_->show();
+    ShowEditor();
+    plMain_->setFocus();
+}
+
+void TFrameAdvanced::EditorFontChange(QObject *)
+{
+    const TFontInfo &info = TDictionaryList::Instance().GetEditorFont();
+    plMain_->setFont(FontFromInfo(info));
+    QPalette palette = plMain_->palette();
+    palette.setColor(QPalette::Text, ColorFromValue(info.Color));
+    plMain_->setPalette(palette);
+    UpdateLineNumberWidth();
+}
+
+void TFrameAdvanced::UIFontChange(QObject *)
+{
+    const TFontInfo &info = TDictionaryList::Instance().GetUIFont();
+    ApplyFontToControls(this, info);
+    // The gutters take the face and size, not the colour.
+    const QFont font = FontFromInfo(info);
+    for (TEditorGutter *gutter : {lineNumbers_, syllables_, customData_})
+        gutter->setFont(font);
+    EditorFontChange(nullptr);
+    if (!customData_->isHidden())
+        ReloadVerseForms();
+}
+
+void TFrameAdvanced::ModeChange(QObject *)
+{
+    PlaceTabPanels();
+}
+
+void TFrameAdvanced::OnlineDictionariesChange(QObject *)
+{
+    RebuildWebTabs();
+}
+
+// --- pages ---------------------------------------------------------------------------------
+
+void TFrameAdvanced::Initialize(int)
+{
+    ApplyGutterSettings();
+    PlaceTabPanels();
+}
+
+bool TFrameAdvanced::CloseQuery()
+{
+    return true;
+}
+
+void TFrameAdvanced::ShowEditor()
+{
+    pageControl_->setCurrentWidget(tbEditor_);
+}
+
+void TFrameAdvanced::PlaceTabPanels()
+{
+    if (panelsPlaced_)
+        return;
+    panelsPlaced_ = true;
+    // The DICT panel and the visual thesaurus join tbOnlineLookup and tbHyperbolicThesaurus
+    // here once they exist.
+    RebuildWebTabs();
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.UIFontChanged.Notify(&dict);
+}
+
+void TFrameAdvanced::RebuildWebTabs()
+{
+    // One page per enabled web dictionary, once the web dictionary panel exists.
+}

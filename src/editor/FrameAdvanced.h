@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QFrame;
+class QTabWidget;
+class TAlignPanel;
+class TDictEditor;
+class TEditorGutter;
+class TEvent;
+
+// The centre of Cadenzio mode: a page control whose first tab is the verse editor with its
+// line-number, syllable and verse-form gutters. The word under the caret is looked up live, and
+// a word picked in a lookup panel replaces the word at the caret.
+class TFrameAdvanced : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
+
+public:
+    // actionEvent: the data module's action notification (may be null, then no actions arrive).
+    TFrameAdvanced(QWidget *parent, TEvent *actionEvent);
+    ~TFrameAdvanced() override;
+
+    // The document commands are not this frame's yet; they arrive here with the action that
+    // ran. Returns whether it handled the action.
+    std::function<bool(QAction *action)> DocumentCommand;
+    // Tells the data module whether a document is open.
+    std::function<void(bool open)> DocumentOpenHook;
+
+    Q_INVOKABLE void Initialize(int mode);
+    Q_INVOKABLE bool CloseQuery();
+    QString FileName() const { return fileName_; }
+    void SetFileName(const QString &name) { fileName_ = name; }
+
+    void ShowEditor();
+    void PlaceTabPanels();
+    void RebuildWebTabs();
+    void ReloadVerseForms();
+    void UpdateLineNumberWidth();
+    void ApplyGutterSettings();
+
+    TDictEditor *plMain() const { return plMain_; }
+    QTabWidget *PageControl1() const { return pageControl_; }
+    TAlignPanel *AlignPanel1() const { return alignPanel_; }
+    TEditorGutter *pgLineNumbers() const { return lineNumbers_; }
+    TEditorGutter *pgSyllables() const { return syllables_; }
+    TEditorGutter *pgCustomData() const { return customData_; }
+    const QStringList &VerseFormLines() const { return verseFormLines_; }
+    bool PanelsPlaced() const { return panelsPlaced_; }
+
+private:
+    void BuildPages();
+    void BuildEditorPage(QWidget *page);
+    void BuildGutters(QWidget *page);
+    void ConnectEditor();
+    void Subscribe();
+    void Unsubscribe();
+    void NewDocument();
+
+    QString pgSyllablesDrawItem(int row) const;
+    QString pgCustomDataDrawItem(int row) const;
+
+    void plMainChange();
+    void plMainClick();
+    void plMainKeyUp(int key);
+    void plMainKeyDown(int key);
+    void UpdateInfo();
+
+    void ActionExecute(QObject *sender);
+    void InsertPickedWord(QObject *sender);
+    void EditorFontChange(QObject *sender);
+    void UIFontChange(QObject *sender);
+    void ModeChange(QObject *sender);
+    void OnlineDictionariesChange(QObject *sender);
+
+    TEvent *actionEvent_;
+    QString fileName_;
+    QStringList verseFormLines_;
+    bool panelsPlaced_ = false;
+
+    QFrame *panel2_ = nullptr;
+    QTabWidget *pageControl_ = nullptr;
+    QWidget *tbEditor_ = nullptr;
+    TAlignPanel *alignPanel_ = nullptr;
+    TEditorGutter *lineNumbers_ = nullptr;
+    TEditorGutter *syllables_ = nullptr;
+    TEditorGutter *customData_ = nullptr;
+    TDictEditor *plMain_ = nullptr;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "AppComponents.h"
+#include "AppFolders.h"
+#include "DictEditor.h"
+#include "DictionaryList.h"
+#include "EditorGutter.h"
+#include "Event.h"
+#include "FrameAdvanced.h"
+#include "Settings.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+
+#include <memory>
+
+// Stand-ins for the data module's actions and its action notification.
+class FakeActions : public QObject
+{
+public:
+    FakeActions()
+    {
+        for (const char *name :
+             {"actUpdateInfo", "actUpdateLookup", "actVerseFormsUpdate", "actViewLineNumbers",
+              "actViewSyllableCnt", "actViewCustomDataGutter", "FileNew1"}) {
+            auto *action = new QAction(this);
+            action->setObjectName(QString::fromLatin1(name));
+            action->setCheckable(QByteArray(name).startsWith("actView"));
+            action->setChecked(action->isCheckable());
+            connect(action, &QAction::triggered, this, [this, action] {
+                triggered << action->objectName();
+                if (action->objectName() == QLatin1String("actUpdateLookup"))
+                    lookupBox << action->text();
+            });
+        }
+        RegisterAppComponent(this);
+    }
+    QAction *Action(const char *name) const { return findChild<QAction *>(name); }
+    QStringList triggered;
+    QStringList lookupBox;
+};
+
+// A shown frame in Cadenzio mode over an empty application folder of its own.
+class FrameFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TDictionaryList::FreeInstance();
+        TDictSettings::FreeInstance();
+        OverrideAppFolder(dir.path());
+        TDictSettings::Instance().SetIsAdvanced(true);
+        actions = std::make_unique<FakeActions>();
+        frame = std::make_unique<TFrameAdvanced>(nullptr, &actionEvent);
+        frame->resize(600, 400);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        editor()->setFocus();
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        actions.reset();
+        TDictionaryList::FreeInstance();
+        TDictSettings::FreeInstance();
+    }
+
+    TDictEditor *editor() const { return frame->plMain(); }
+    static TDictionaryList &Dict() { return TDictionaryList::Instance(); }
+    void SetText(const QString &text, int caret)
+    {
+        editor()->setPlainText(text);
+        QTextCursor cursor = editor()->textCursor();
+        cursor.setPosition(caret);
+        editor()->setTextCursor(cursor);
+    }
+    // Runs an action as the data module does: its notification with the action as sender.
+    void Broadcast(const char *name, bool checked = true)
+    {
+        QAction *action = actions->Action(name);
+        action->setChecked(checked);
+        actionEvent.Notify(action);
+    }
+
+    TempDir dir;
+    TEvent actionEvent;
+    std::unique_ptr<FakeActions> actions;
+    std::unique_ptr<TFrameAdvanced> frame;
+};
