@@ -15,9 +15,12 @@ namespace {
 
 void SetTextColor(QWidget *widget, const QColor &color)
 {
+    // Disabled controls keep the style's grey, so a disabled button still looks disabled.
     QPalette pal = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        pal.setColor(role, color);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            pal.setColor(group, role, color);
     widget->setPalette(pal);
 }
 

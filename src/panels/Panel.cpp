@@ -23,5 +23,8 @@ void TPanel::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    // A narrow side panel shows the start of the caption rather than its clipped middle.
+    const QRect area = contentsRect().adjusted(2, 0, -2, 0);
+    const QString text = painter.fontMetrics().elidedText(caption_, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
