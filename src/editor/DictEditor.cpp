@@ -1,5 +1,6 @@
 #include "DictEditor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextLayout>
@@ -38,6 +39,7 @@ TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setCursor(Qt::IBeamCursor);
     SetWordWrap(false);
+    connect(document(), &QTextDocument::contentsChange, this, &TDictEditor::LayOutChange);
 }
 
 int TDictEditor::DisplayLineCount() const
@@ -85,6 +87,39 @@ TParagraphCursor TDictEditor::CaretCursor() const
 void TDictEditor::SetWordWrap(bool wrap)
 {
     setLineWrapMode(wrap ? WidgetWidth : NoWrap);
+    LayOutAll();
+}
+
+// The control lays out only the paragraphs it shows, and counts every other one as a single
+// row; the gutters need true row numbers, so every paragraph is laid out: all of them when the
+// width changes, the changed ones on an edit.
+void TDictEditor::LayOut(QTextBlock from, const QTextBlock &to)
+{
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    for (; from.isValid(); from = from.next()) {
+        if (from.layout() && from.layout()->lineCount() == 0)
+            layout->blockBoundingRect(from);
+        if (from == to)
+            break;
+    }
+}
+
+void TDictEditor::LayOutAll()
+{
+    if (WordWrap())
+        LayOut(document()->firstBlock(), document()->lastBlock());
+}
+
+void TDictEditor::LayOutChange(int position, int, int added)
+{
+    if (WordWrap())
+        LayOut(document()->findBlock(position), document()->findBlock(position + added));
+}
+
+void TDictEditor::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    LayOutAll();
 }
 
 void TDictEditor::SetOverwrite(bool overwrite)

@@ -43,6 +43,7 @@ signals:
     void MouseMove(Qt::MouseButtons buttons);
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -52,6 +53,9 @@ protected:
 
 private:
     void UpdateCaretWidth();
+    void LayOut(QTextBlock from, const QTextBlock &to);
+    void LayOutAll();
+    void LayOutChange(int position, int removed, int added);
 };
 
 // True for Page Up, Page Down, End, Home and the four arrow keys.

@@ -133,3 +133,27 @@ TEST(NavigationKeys, AreThePagingHomeEndAndArrowKeys)
                     Qt::Key_Insert, Qt::Key_Tab})
         EXPECT_FALSE(IsNavigationKey(key)) << key;
 }
+
+TEST(DictEditor, RowsAreCountedForParagraphsFarOffScreen)
+{
+    const QString paragraph = QStringLiteral("love ").repeated(30).trimmed();
+    QStringList paragraphs;
+    for (int i = 0; i < 400; ++i)
+        paragraphs << paragraph;
+    ShownEditor shown(QString(), 200);
+    TDictEditor &e = shown.editor;
+    e.SetWordWrap(true);
+    e.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    QCoreApplication::processEvents();
+    const int perParagraph = e.document()->firstBlock().layout()->lineCount();
+    ASSERT_GT(perParagraph, 1);
+    EXPECT_EQ(e.DisplayLineCount(), 400 * perParagraph);
+    e.moveCursor(QTextCursor::End);
+    EXPECT_EQ(e.RowAtCaret(), 400 * perParagraph - 1);
+
+    e.resize(300, 300); // fewer rows per paragraph at the new width
+    QCoreApplication::processEvents();
+    const int wider = e.document()->lastBlock().layout()->lineCount();
+    ASSERT_LT(wider, perParagraph);
+    EXPECT_EQ(e.DisplayLineCount(), 400 * wider);
+}
