@@ -3,7 +3,9 @@
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStylePainter>
+
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -62,7 +64,13 @@ QString TContextBox::KindName(int index) const
 
 int TContextBox::KindOffset() const
 {
-    return fontMetrics().horizontalAdvance(longest_) + KindGap;
+    // The word with the most characters need not be the widest ("burnished" is wider than
+    // "brilliantly"), so the column starts after the widest word.
+    const QFontMetrics metrics = fontMetrics();
+    int widest = metrics.horizontalAdvance(longest_);
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+    return widest + KindGap;
 }
 
 void TContextBox::DrawItem(QPainter &painter, const QRect &rect, int index, bool selected) const

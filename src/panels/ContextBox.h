@@ -6,7 +6,7 @@
 class QPainter;
 
 // A drop-down list of thesaurus contexts drawn in two columns: the context word, then its kind
-// name lined up 3 pixels after the longest context word of the list.
+// name lined up 3 pixels after the widest context word of the list.
 class TContextBox : public QComboBox
 {
     Q_OBJECT
@@ -18,8 +18,8 @@ public:
     TContextBox(QWidget *parent, const QString &name);
 
     void Clear();
-    // Adds a context; the longest word so far (in characters, the first on ties) sets the column.
     void AddContext(const QString &word, const QString &kind);
+    // The context word with the most characters, the first on ties.
     QString LongestContext() const { return longest_; }
     QString KindName(int index) const;
     // Where the kind names start, relative to an item's left edge.

@@ -5,7 +5,6 @@
 #include "ListBox.h"
 #include "PorterStem.h"
 #include "ResultsMemo.h"
-#include "UpdateBracket.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
@@ -52,11 +51,15 @@ void TfrmThesaurus::Register()
 
 void TfrmThesaurus::BuildCaptionStrip()
 {
+    // 47 pixels fit the label and the box at the default fonts; a larger UI font grows the strip
+    // rather than squeezing the box out of sight.
     QWidget *strip = Panel2();
-    strip->setFixedHeight(CaptionStripHeight);
+    strip->setMinimumHeight(CaptionStripHeight);
+    strip->setMaximumHeight(QWIDGETSIZE_MAX);
+    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *layout = new QVBoxLayout(strip);
-    layout->setContentsMargins(4, 2, 4, 4);
-    layout->setSpacing(2);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(1);
     label1_ = new QLabel(tr("Context:"), strip);
     label1_->setObjectName(QStringLiteral("Label1"));
     cmbContext_ = new TContextBox(strip, QStringLiteral("cmbContext"));
@@ -74,7 +77,8 @@ void TfrmThesaurus::RebuildContexts(QObject *)
 {
     if (!InCadenzioMode())
         return;
-    TUpdateBracket bracket(cmbContext_);
+    // No repaint bracket: Qt paints later anyway, and one taken while the main window has
+    // its updates locked would leave the box locked for good.
     {
         const QSignalBlocker quiet(cmbContext_);
         cmbContext_->Clear();
@@ -120,6 +124,5 @@ void TfrmThesaurus::Refresh()
     std::stable_sort(words.begin(), words.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
-    TUpdateBracket bracket(lbData());
     lbData()->Model()->SetItems(std::move(words));
 }

@@ -54,6 +54,35 @@ TEST_F(ThesaurusPanelTest, CaptionStripHoldsTheLabelAndTheContextBox)
     EXPECT_TRUE(panel->Caption().isEmpty());
 }
 
+TEST_F(ThesaurusPanelTest, LargeUIFontGrowsTheStripInsteadOfHidingTheBox)
+{
+    TDictSettings::Instance().Ini().WriteBool(QStringLiteral("MainForm"),
+                                              QStringLiteral("EnableUIFonts"), true);
+    auto panel = Shown(new TfrmThesaurus(nullptr, 1));
+    TFontInfo font;
+    font.Size = 20;
+    Dict().SetUIFont(font);
+    QCoreApplication::processEvents();
+    TContextBox *box = panel->cmbContext();
+    EXPECT_GE(box->height(), box->minimumSizeHint().height());
+    EXPECT_GT(panel->Panel2()->height(), 47);
+    EXPECT_LE(box->geometry().bottom(), panel->Panel2()->height());
+    EXPECT_GE(box->y(), panel->Label1()->geometry().bottom());
+}
+
+TEST_F(ThesaurusPanelTest, PanelMadeWhileTheWindowIsLockedPaintsAfterwards)
+{
+    UseListStyle(true);
+    Dict().SetWord(QStringLiteral("bright"));
+    QWidget window;
+    window.setUpdatesEnabled(false); // as the main window does while it docks its panels
+    auto *panel = new TfrmThesaurus(&window, 1);
+    window.setUpdatesEnabled(true);
+    EXPECT_EQ(panel->cmbContext()->count(), 3);
+    EXPECT_TRUE(panel->cmbContext()->updatesEnabled());
+    EXPECT_TRUE(panel->lbData()->updatesEnabled());
+}
+
 TEST_F(ThesaurusPanelTest, ListStyleShowsTheFirstContextSortedAndSwitchesContexts)
 {
     UseListStyle(true);
@@ -233,24 +262,46 @@ int LastInk(const QImage &image)
 }
 } // namespace
 
+// Two boxes with the same words, one with the kind "adj" for each and one without kinds.
+struct TBoxPair
+{
+    explicit TBoxPair(const QStringList &words)
+    {
+        for (const QString &word : words) {
+            withKinds.AddContext(word, QStringLiteral("adj"));
+            withoutKinds.AddContext(word, QString());
+        }
+    }
+    // Where row index's kind name starts: the first column the kind changed.
+    int KindStart(int index) const
+    {
+        return FirstDifference(RenderRow(withKinds, index), RenderRow(withoutKinds, index));
+    }
+    TContextBox withKinds{nullptr, QStringLiteral("a")};
+    TContextBox withoutKinds{nullptr, QStringLiteral("b")};
+};
+
 TEST(ContextBoxTest, KindNamesLineUpAfterTheLongestContextWord)
 {
-    TContextBox withKinds(nullptr, QStringLiteral("a"));
-    TContextBox withoutKinds(nullptr, QStringLiteral("b"));
-    for (const char *word : {"bright", "intelligent"}) {
-        withKinds.AddContext(QString::fromLatin1(word), QStringLiteral("adj"));
-        withoutKinds.AddContext(QString::fromLatin1(word), QString());
-    }
-    EXPECT_EQ(withKinds.LongestContext(), QStringLiteral("intelligent"));
-    const int offset = withKinds.fontMetrics().horizontalAdvance(QStringLiteral("intelligent")) + 3;
-    EXPECT_EQ(withKinds.KindOffset(), offset);
+    const TBoxPair boxes({"bright", "intelligent"});
+    EXPECT_EQ(boxes.withKinds.LongestContext(), QStringLiteral("intelligent"));
+    const int offset =
+        boxes.withKinds.fontMetrics().horizontalAdvance(QStringLiteral("intelligent")) + 3;
+    EXPECT_EQ(boxes.withKinds.KindOffset(), offset);
 
-    const int kindShort = FirstDifference(RenderRow(withKinds, 0), RenderRow(withoutKinds, 0));
-    const int kindLong = FirstDifference(RenderRow(withKinds, 1), RenderRow(withoutKinds, 1));
-    ASSERT_GE(kindShort, 0);
-    EXPECT_EQ(kindShort, kindLong);
-    EXPECT_GE(kindLong, offset - 1); // a glyph may start a pixel before its pen position
-    EXPECT_GT(kindLong, LastInk(RenderRow(withoutKinds, 1)));
+    ASSERT_GE(boxes.KindStart(0), 0);
+    EXPECT_EQ(boxes.KindStart(0), boxes.KindStart(1));
+    EXPECT_GE(boxes.KindStart(1), offset - 1); // a glyph may start a pixel before its pen
+    EXPECT_GT(boxes.KindStart(1), LastInk(RenderRow(boxes.withoutKinds, 1)));
+}
+
+TEST(ContextBoxTest, KindNamesClearAWideWordWithFewerCharacters)
+{
+    const TBoxPair boxes({"WWWWW", "iiiiiiii"});
+    EXPECT_EQ(boxes.withKinds.LongestContext(), QStringLiteral("iiiiiiii"));
+    ASSERT_GE(boxes.KindStart(0), 0);
+    EXPECT_EQ(boxes.KindStart(0), boxes.KindStart(1));
+    EXPECT_GT(boxes.KindStart(0), LastInk(RenderRow(boxes.withoutKinds, 0)));
 }
 
 TEST(ContextBoxTest, LongestWordIsTheFirstOnTiesAndClearedWithTheBox)
