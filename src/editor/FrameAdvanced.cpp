@@ -41,12 +41,6 @@ bool IsEditorDelimiter(QChar ch)
     return ch.unicode() <= 32;
 }
 
-bool ActionChecked(const char *name, bool absent)
-{
-    const QAction *action = FindAppAction(QString::fromLatin1(name));
-    return action ? action->isChecked() : absent;
-}
-
 QStringList ReadLines(const QString &path)
 {
     QFile file(path);
@@ -65,6 +59,9 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
     : QWidget(parent), actionEvent_(actionEvent)
 {
     setObjectName(QStringLiteral("FrameAdvanced"));
+    ReportError = [this](const QString &message) {
+        QMessageBox::critical(this, QString(), message);
+    };
     BuildPages();
     ConnectEditor();
     Subscribe();
@@ -185,7 +182,10 @@ void TFrameAdvanced::ConnectEditor()
 
 QString TFrameAdvanced::pgSyllablesDrawItem(int row) const
 {
-    if (!ActionChecked("actViewSyllableCnt", true))
+    // Asked for every row painted, so the action is looked up once.
+    if (!syllableAction_)
+        syllableAction_ = FindAppAction(QStringLiteral("actViewSyllableCnt"));
+    if (syllableAction_ && !syllableAction_->isChecked())
         return QString();
     const QString line = plMain_->DisplayLine(row);
     if (line.isEmpty() || line == QLatin1String("0"))
@@ -213,9 +213,14 @@ void TFrameAdvanced::ReloadVerseForms()
         try {
             verseFormLines_ = ReadLines(path);
         } catch (const std::exception &error) {
-            QMessageBox::critical(this, QString(), QString::fromStdString(error.what()));
+            ReportError(QString::fromStdString(error.what()));
         }
     }
+    UpdateVerseFormWidth();
+}
+
+void TFrameAdvanced::UpdateVerseFormWidth()
+{
     int widest = 20;
     for (const QString &line : verseFormLines_)
         widest = std::max(widest, customData_->fontMetrics().horizontalAdvance(line));
@@ -357,8 +362,7 @@ void TFrameAdvanced::UIFontChange(QObject *)
     for (TEditorGutter *gutter : {lineNumbers_, syllables_, customData_})
         gutter->setFont(font);
     EditorFontChange(nullptr);
-    if (!customData_->isHidden())
-        ReloadVerseForms();
+    UpdateVerseFormWidth();
 }
 
 void TFrameAdvanced::ModeChange(QObject *)

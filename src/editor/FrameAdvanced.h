@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 
+class QAction;
 class QFrame;
 class QTabWidget;
 class TAlignPanel;
@@ -30,6 +32,8 @@ public:
     std::function<bool(QAction *action)> DocumentCommand;
     // Tells the data module whether a document is open.
     std::function<void(bool open)> DocumentOpenHook;
+    // Shows a failed verse-form load; a message box unless replaced.
+    std::function<void(const QString &message)> ReportError;
 
     Q_INVOKABLE void Initialize(int mode);
     Q_INVOKABLE bool CloseQuery();
@@ -40,6 +44,7 @@ public:
     void PlaceTabPanels();
     void RebuildWebTabs();
     void ReloadVerseForms();
+    void UpdateVerseFormWidth();
     void UpdateLineNumberWidth();
     void ApplyGutterSettings();
 
@@ -81,6 +86,7 @@ private:
     QString fileName_;
     QStringList verseFormLines_;
     bool panelsPlaced_ = false;
+    mutable QPointer<QAction> syllableAction_;
 
     QFrame *panel2_ = nullptr;
     QTabWidget *pageControl_ = nullptr;

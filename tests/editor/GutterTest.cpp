@@ -4,6 +4,7 @@
 #include "Syllables.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 namespace {
@@ -161,4 +162,42 @@ TEST_F(Gutters, AWholePatternShowsBelowAShortDocument)
     EXPECT_GT(InkedRowsBelow(image, below, 1), 9 * 3);
     EXPECT_EQ(InkedRowsBelow(syllables()->grab().toImage(), below, 0), 0);
     EXPECT_GT(InkedRowsBelow(syllables()->grab().toImage(), 0, 0), 3);
+}
+
+TEST_F(Gutters, AVanishedVerseFormFileIsReportedAndLeavesThePatternEmpty)
+{
+    WriteVerseForm(QStringLiteral("Gone"), "a\nb\n");
+    Broadcast("actVerseFormsUpdate");
+    ASSERT_EQ(frame->VerseFormLines().size(), 2);
+    QFile::remove(dir.path() + QStringLiteral("Verse Forms/Gone.txt"));
+    QStringList reported;
+    frame->ReportError = [&](const QString &message) { reported << message; };
+    Broadcast("actVerseFormsUpdate");
+    EXPECT_TRUE(frame->VerseFormLines().isEmpty());
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported.first().contains("Gone.txt")) << reported.first().toStdString();
+    EXPECT_EQ(forms()->width(), 24);
+}
+
+TEST_F(Gutters, FontsReachTheEditorAndTheGuttersWhichKeepTheirColours)
+{
+    TFontInfo editorFont;
+    editorFont.Face = QStringLiteral("Courier");
+    editorFont.Size = 20;
+    Dict().SetEditorFont(editorFont);
+    EXPECT_EQ(editor()->font().pointSize(), 20);
+    editor()->setPlainText(QStringLiteral("x"));
+    // The line-number width is measured with the editor's font.
+    EXPECT_EQ(lines()->width(), ExpectedLineNumberWidth(editor(), 1));
+
+    TDictSettings::Instance().Ini().WriteBool(QStringLiteral("MainForm"),
+                                              QStringLiteral("EnableUIFonts"), true);
+    TFontInfo uiFont;
+    uiFont.Size = 14;
+    uiFont.Color = 0x00FF0000; // blue
+    Dict().SetUIFont(uiFont);
+    EXPECT_EQ(syllables()->font().pointSize(), 14);
+    EXPECT_EQ(syllables()->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    EXPECT_EQ(forms()->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
+    EXPECT_EQ(editor()->font().pointSize(), 20);
 }
