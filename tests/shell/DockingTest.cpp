@@ -40,6 +40,9 @@ TEST_F(DockingTest, FreeingPanelsOfSharedSideCollapsesOnlyWhenBothGroupsAreEmpty
     Data()->actViewRhymes->trigger();
     EXPECT_FALSE(Exists("TfrmRhymes"));
     EXPECT_FALSE(Data()->actViewRhymes->isChecked());
+    EXPECT_TRUE(TabShown(pages, Docking()->TabCommon(true))) << "the thesaurus is still docked";
+    Data()->actViewThesaurus->trigger();
+    EXPECT_FALSE(Exists("TfrmThesaurus"));
     EXPECT_EQ(right->width(), 170) << "the More group still shows panels";
     EXPECT_FALSE(TabShown(pages, Docking()->TabCommon(true)));
 
@@ -72,6 +75,8 @@ TEST_F(DockingTest, GroupsOnTwoSidesCollapseTheirOwnSideAtOnce)
     EXPECT_EQ(Docking()->pnlLeft()->width(), 180);
 
     Data()->actViewRhymes->trigger();
+    EXPECT_EQ(Docking()->pnlLeft()->width(), 180) << "the thesaurus is still docked";
+    Data()->actViewThesaurus->trigger();
     EXPECT_EQ(Docking()->pnlLeft()->width(), TPanelDocking::CollapsedSize);
     EXPECT_GT(Docking()->pnlRight()->width(), TPanelDocking::CollapsedSize);
 }
