@@ -78,6 +78,19 @@ TEST(ThesaurusRealData, BrightHasTwelveMeaningsSortedIntoFourLists)
     EXPECT_FALSE(AnyAnnotationLeft(thes));
 }
 
+TEST(ThesaurusRealData, LongestMeaningKeepsAllItsWords)
+{
+    // The second meaning of "cardinal" is the data's longest line: 392 terms in 8.5 KB.
+    TThesaurus thes = RealThesaurus();
+    ASSERT_TRUE(thes.Lookup(QStringLiteral("cardinal")));
+    ASSERT_GE(thes.ContextCount(), 2);
+    const TThesaurusContext &numbers = thes.Context(1);
+    EXPECT_EQ(numbers.word, QStringLiteral("zero"));
+    EXPECT_EQ(numbers.AllWords().size(), 392);
+    EXPECT_EQ(numbers.lists[3].size(), 1);
+    EXPECT_TRUE(numbers.lists[1].contains(QStringLiteral("non-zero")));
+}
+
 TEST(ThesaurusRealData, InflectedFormIsFoundThroughItsStem)
 {
     TThesaurus thes = RealThesaurus();
