@@ -8,7 +8,10 @@
 class TUpdateBracket
 {
 public:
-    explicit TUpdateBracket(QWidget *widget) : widget_(widget), was_(widget->updatesEnabled())
+    // Only the widget's own lock is remembered: updatesEnabled() is also false while a parent is
+    // locked, and restoring that would leave the widget locked after the parent unlocks.
+    explicit TUpdateBracket(QWidget *widget)
+        : widget_(widget), was_(!widget->testAttribute(Qt::WA_ForceUpdatesDisabled))
     {
         widget_->setUpdatesEnabled(false);
     }
