@@ -42,7 +42,7 @@ TEST_F(LookupBoxTest, TypingIsLookedUpOnceAfterThePause)
     Type(QStringLiteral("Love!"));
     QTest::qWait(TDictionaryList::DebounceMs / 2);
     EXPECT_TRUE(heard.words.isEmpty()) << "a lookup before the pause";
-    QTest::qWait(TDictionaryList::DebounceMs + 100);
+    WaitForDebounce();
     EXPECT_EQ(heard.words, QStringList{QStringLiteral("love")});
     ASSERT_NE(RhymesPanel(), nullptr);
     EXPECT_TRUE(RhymesPanel()->mData()->toPlainText().contains(QStringLiteral("glove")));
@@ -50,7 +50,7 @@ TEST_F(LookupBoxTest, TypingIsLookedUpOnceAfterThePause)
 
     // Enter with the same text finds the word unchanged: nothing new.
     QTest::keyClick(program.window->cmbLookup()->lineEdit(), Qt::Key_Return);
-    QTest::qWait(TDictionaryList::DebounceMs + 100);
+    WaitForDebounce();
     EXPECT_EQ(heard.words.size(), 1);
 }
 
@@ -59,7 +59,7 @@ TEST_F(LookupBoxTest, ClickedRhymeBecomesCurrentWithoutSecondLookup)
     WriteSettings("IsListMode=1\r\n");
     StartShown();
     Type(QStringLiteral("love"));
-    QTest::qWait(TDictionaryList::DebounceMs + 100);
+    WaitForDebounce();
     TfrmRhymes *panel = RhymesPanel();
     ASSERT_NE(panel, nullptr);
     TListBox *list = panel->lbRhymes();
@@ -72,7 +72,7 @@ TEST_F(LookupBoxTest, ClickedRhymeBecomesCurrentWithoutSecondLookup)
     WordListener heard(Dict());
     const QRect item = list->visualRect(list->Model()->index(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-    QTest::qWait(TDictionaryList::DebounceMs + 100);
+    WaitForDebounce();
     EXPECT_EQ(Dict().GetWord(), QStringLiteral("glove"));
     EXPECT_EQ(program.window->cmbLookup()->currentText(), QStringLiteral("glove"));
     EXPECT_EQ(heard.words, QStringList{QStringLiteral("glove")}) << "looked up more than once";
@@ -85,7 +85,7 @@ TEST_F(LookupBoxTest, StatusCountsPronunciationsAndBarsOfferThem)
     WriteSettings();
     StartShown();
     Type(QStringLiteral("read"));
-    QTest::qWait(TDictionaryList::DebounceMs + 100);
+    WaitForDebounce();
     EXPECT_EQ(StatusText(), QStringLiteral("2 pronunciations for 'read'"));
     TPronunciationBar *bar = Docking()->Common()->pnlPronunciation();
     EXPECT_TRUE(bar->Button(0)->isEnabled());
@@ -111,14 +111,14 @@ TEST_F(LookupBoxTest, HistoryKeepsTheLastNineDistinctWords)
         const QString word = QStringLiteral("word%1").arg(i);
         box->setEditText(word);
         typed << word;
-        QTest::qWait(TDictionaryList::DebounceMs + 30);
+        WaitForDebounce();
     }
     EXPECT_EQ(box->History(), typed.mid(1));
     EXPECT_EQ(box->currentText(), QStringLiteral("word9")) << "the typed text was replaced";
     box->setEditText(QStringLiteral("   "));
-    QTest::qWait(TDictionaryList::DebounceMs + 30);
+    WaitForDebounce();
     box->setEditText(QStringLiteral("word5"));
-    QTest::qWait(TDictionaryList::DebounceMs + 30);
+    WaitForDebounce();
     EXPECT_EQ(box->History(), typed.mid(1));
 }
 
@@ -143,7 +143,7 @@ TEST_F(LookupBoxTest, PickedWordIsShownWithoutLookup)
     StartShown();
     WordListener heard(Dict());
     ShowWordInLookupBox(QStringLiteral("seed"));
-    QTest::qWait(TDictionaryList::DebounceMs + 50);
+    WaitForDebounce();
     EXPECT_EQ(program.window->cmbLookup()->currentText(), QStringLiteral("seed"));
     EXPECT_TRUE(heard.words.isEmpty());
 }

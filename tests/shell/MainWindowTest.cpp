@@ -251,6 +251,6 @@ TEST_F(MainWindowTest, LookupBoxLooksUpWhenItGetsTheFocus)
     window->cmbLookup()->SetTextQuietly(QStringLiteral("Dove"));
     EXPECT_TRUE(Dict().GetWord().isEmpty());
     window->cmbLookup()->setFocus();
-    QTest::qWait(TDictionaryList::DebounceMs + 60);
+    WaitForDebounce();
     EXPECT_EQ(Dict().GetWord(), QStringLiteral("dove"));
 }

@@ -24,6 +24,14 @@ class ShellFixture : public ::testing::Test
 protected:
     using TDock = TPanelDocking::TDock;
 
+    // Waits out the lookup box's debounce; a loaded machine may fire the timer late.
+    static void WaitForDebounce()
+    {
+        QTest::qWait(TDictionaryList::DebounceMs + 20);
+        if (TDictionaryList::Exists())
+            QTRY_VERIFY_WITH_TIMEOUT(!TDictionaryList::Instance().DelayPending(), 5000);
+    }
+
     void SetUp() override
     {
         TDictionaryList::FreeInstance();
