@@ -1,5 +1,8 @@
 #include "FrameAdvanced.h"
 
+#include "Thesaurus.h"
+#include "ThesaurusDialog.h"
+
 #include "AlignPanel.h"
 #include "AppComponents.h"
 #include "DictEditor.h"
@@ -324,10 +327,19 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
             ReloadVerseForms();
     } else if (name == QLatin1String("actVerseFormsUpdate"))
         ReloadVerseForms();
+    else if (name == QLatin1String("actThesaurus"))
+        ShowThesaurus();
     else if (DocumentCommand && DocumentCommand(action))
         return;
     else if (name == QLatin1String("FileNew1"))
         NewDocument();
+}
+
+// The dialog's chosen word comes back as a picked word, replacing the word at the caret.
+void TFrameAdvanced::ShowThesaurus()
+{
+    TThesaurus engine;
+    TThesaurusDialog::Execute(this, engine, TDictionaryList::Instance().GetWord());
 }
 
 // Until the document commands arrive: New gives an empty, unmodified document.

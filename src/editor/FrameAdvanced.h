@@ -65,6 +65,7 @@ private:
     void Subscribe();
     void Unsubscribe();
     void NewDocument();
+    void ShowThesaurus();
 
     QString pgSyllablesDrawItem(int row) const;
     QString pgCustomDataDrawItem(int row) const;
