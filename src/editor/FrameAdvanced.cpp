@@ -7,6 +7,7 @@
 #include "AppComponents.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
+#include "DocumentCommands.h"
 #include "EditorGutter.h"
 #include "Event.h"
 #include "FontWalk.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -67,6 +69,7 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
     };
     BuildPages();
     ConnectEditor();
+    ConnectDocuments();
     Subscribe();
     customData_->DrawBelowEnd = true;
     UpdateLineNumberWidth();
@@ -329,10 +332,8 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
         ReloadVerseForms();
     else if (name == QLatin1String("actThesaurus"))
         ShowThesaurus();
-    else if (DocumentCommand && DocumentCommand(action))
-        return;
-    else if (name == QLatin1String("FileNew1"))
-        NewDocument();
+    else if (DocumentCommand)
+        DocumentCommand(action);
 }
 
 // The dialog's chosen word comes back as a picked word, replacing the word at the caret.
@@ -342,17 +343,47 @@ void TFrameAdvanced::ShowThesaurus()
     TThesaurusDialog::Execute(this, engine, TDictionaryList::Instance().GetWord());
 }
 
-// Until the document commands arrive: New gives an empty, unmodified document.
-void TFrameAdvanced::NewDocument()
+void TFrameAdvanced::ConnectDocuments()
 {
-    plMain_->clear();
-    plMain_->SetModified(false);
-    fileName_.clear();
-    if (DocumentOpenHook)
-        DocumentOpenHook(true);
-    plMain_->show();
-    ShowEditor();
-    plMain_->setFocus();
+    documents_ = std::make_unique<TDocumentCommands>(plMain_);
+    documents_->AskSaveChanges = [this] {
+        return QMessageBox::question(this, QString(), tr("Save changes?"),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    };
+    documents_->ChooseFile = [this](const QString &folder, bool save) {
+        return ChooseFile(folder, save);
+    };
+    documents_->ReportError = [this](const QString &message) { ReportError(message); };
+    documents_->FileNameChanged = [] { ExecuteAppAction(QStringLiteral("actFileNameChange")); };
+    documents_->DocumentOpenChanged = [this](bool open) {
+        if (open)
+            ShowEditor();
+        if (DocumentOpenHook)
+            DocumentOpenHook(open);
+    };
+    DocumentCommand = [this](QAction *action) { return documents_->Execute(action); };
+}
+
+QString TFrameAdvanced::ChooseFile(const QString &folder, bool save)
+{
+    QFileDialog dialog(this, save ? tr("Save Cadenzio Document") : tr("Open Cadenzio Document"),
+                       folder, tr("Cadenzio Document (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TFrameAdvanced::FileName() const
+{
+    return documents_->FileName();
+}
+
+void TFrameAdvanced::SetFileName(const QString &name)
+{
+    documents_->SetFileName(name);
 }
 
 void TFrameAdvanced::EditorFontChange(QObject *)
@@ -395,9 +426,10 @@ void TFrameAdvanced::Initialize(int)
     PlaceTabPanels();
 }
 
+// The window closes only when the document closed: not on Cancel, not after a failed save.
 bool TFrameAdvanced::CloseQuery()
 {
-    return true;
+    return !documents_->IsOpen() || documents_->Close();
 }
 
 void TFrameAdvanced::ShowEditor()

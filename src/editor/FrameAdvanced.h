@@ -5,11 +5,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
 class QTabWidget;
 class TAlignPanel;
+class TDocumentCommands;
 class TDictEditor;
 class TEditorGutter;
 class TEvent;
@@ -27,18 +29,19 @@ public:
     TFrameAdvanced(QWidget *parent, TEvent *actionEvent);
     ~TFrameAdvanced() override;
 
-    // The document commands are not this frame's yet; they arrive here with the action that
-    // ran. Returns whether it handled the action.
+    // Runs the document commands with the action that ran; returns whether it handled the
+    // action. The frame's own document commands unless replaced.
     std::function<bool(QAction *action)> DocumentCommand;
     // Tells the data module whether a document is open.
     std::function<void(bool open)> DocumentOpenHook;
-    // Shows a failed verse-form load; a message box unless replaced.
+    // Shows a failed verse-form load or document read or write; a message box unless replaced.
     std::function<void(const QString &message)> ReportError;
 
     Q_INVOKABLE void Initialize(int mode);
     Q_INVOKABLE bool CloseQuery();
-    QString FileName() const { return fileName_; }
-    void SetFileName(const QString &name) { fileName_ = name; }
+    QString FileName() const;
+    void SetFileName(const QString &name);
+    TDocumentCommands *Documents() const { return documents_.get(); }
 
     void ShowEditor();
     void PlaceTabPanels();
@@ -64,7 +67,8 @@ private:
     void ConnectEditor();
     void Subscribe();
     void Unsubscribe();
-    void NewDocument();
+    void ConnectDocuments();
+    QString ChooseFile(const QString &folder, bool save);
     void ShowThesaurus();
 
     QString pgSyllablesDrawItem(int row) const;
@@ -84,7 +88,7 @@ private:
     void OnlineDictionariesChange(QObject *sender);
 
     TEvent *actionEvent_;
-    QString fileName_;
+    std::unique_ptr<TDocumentCommands> documents_;
     QStringList verseFormLines_;
     bool panelsPlaced_ = false;
     mutable QPointer<QAction> syllableAction_;

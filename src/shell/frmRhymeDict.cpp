@@ -512,8 +512,20 @@ void TfrmRhymeDict::ActionExecute(QObject *sender)
         UpdateStatusBar();
     else if (sender == d->actUpdateLookup)
         lookup_->SetTextQuietly(d->actUpdateLookup->text());
-    else if (sender == d->actOpenRecent)
+    else if (ChangesFileHistory(sender))
         RebuildReopen();
+}
+
+// The document commands that may put a file on the history; the editor frame has run them by
+// the time the window hears of them.
+bool TfrmRhymeDict::ChangesFileHistory(QObject *sender) const
+{
+    const TDataModule1 *d = data_;
+    for (const QAction *action :
+         {d->FileNew1, d->FileOpen1, d->FileOpen2, d->FileOpen3, d->actOpenRecent, d->FileClose1})
+        if (sender == action)
+            return true;
+    return false;
 }
 
 // --- actions of the window -----------------------------------------------------------------

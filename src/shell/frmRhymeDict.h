@@ -97,6 +97,7 @@ private:
     void TabStyleChange(QObject *sender);
     void PanelSideChange(QObject *sender);
     void ActionExecute(QObject *sender);
+    bool ChangesFileHistory(QObject *sender) const;
 
     void EditCut();
     void EditCopy();

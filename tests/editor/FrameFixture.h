@@ -25,7 +25,9 @@ public:
     {
         for (const char *name :
              {"actUpdateInfo", "actUpdateLookup", "actVerseFormsUpdate", "actViewLineNumbers",
-              "actViewSyllableCnt", "actViewCustomDataGutter", "FileNew1"}) {
+              "actViewSyllableCnt", "actViewCustomDataGutter", "FileNew1", "FileOpen1", "FileOpen2",
+              "FileOpen3", "FileSave1", "FileSaveAs1", "FileClose1", "actOpenRecent",
+              "actFileNameChange"}) {
             auto *action = new QAction(this);
             action->setObjectName(QString::fromLatin1(name));
             action->setCheckable(QByteArray(name).startsWith("actView"));

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "DocumentFile.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class TDictEditor;
+
+// The verse editor's one document: New, Open, Save, Save As and Close with the
+// "Save changes?" question. The questions, the file dialogs and the error boxes go through the
+// hooks, so tests can answer them.
+class TDocumentCommands
+{
+public:
+    explicit TDocumentCommands(TDictEditor *editor);
+
+    // Yes, No or Cancel to "Save changes?".
+    std::function<QMessageBox::StandardButton()> AskSaveChanges;
+    // The file chosen in an Open (save false) or Save As dialog starting in folder; empty when
+    // cancelled.
+    std::function<QString(const QString &folder, bool save)> ChooseFile;
+    std::function<void(const QString &message)> ReportError;
+    // Runs after the file name changed, and when a document opens (true) or closes (false).
+    std::function<void()> FileNameChanged;
+    std::function<void(bool open)> DocumentOpenChanged;
+
+    // Handles the document actions by object name; returns whether action was one.
+    bool Execute(QAction *action);
+
+    void New();
+    bool OpenFrom(const QString &folder);
+    bool Open(const QString &path);
+    bool Save();
+    bool SaveAs();
+    bool SaveAs(const QString &path);
+    // False when the user cancelled or the save failed; the document then stays as it was.
+    bool Close();
+
+    bool IsOpen() const { return open_; }
+    QString FileName() const { return fileName_; }
+    void SetFileName(const QString &name);
+    const TDocumentFormat &Format() const { return format_; }
+
+private:
+    bool QuerySave();
+    bool Write(const QString &path);
+    void Show(const QString &text, const QString &fileName, const TDocumentFormat &format);
+    QString EditorText() const;
+    void SetOpen(bool open);
+
+    TDictEditor *editor_;
+    QString fileName_;
+    TDocumentFormat format_;
+    bool open_ = false;
+};

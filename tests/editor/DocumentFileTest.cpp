@@ -1,0 +1,158 @@
+#include "DocumentFile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+using TEncoding = TDocumentFormat::TEncoding;
+
+QByteArray RoundTrip(const QByteArray &bytes, TDocumentFormat &format)
+{
+    const QString text = TDocumentFile::Decode(bytes, format);
+    TDocumentFormat copy = format;
+    return TDocumentFile::Encode(text, copy);
+}
+
+void Put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray Get(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+} // namespace
+
+TEST(DocumentFileTest, Utf8WithLfReadsAndWritesBack)
+{
+    const QByteArray bytes = "Caf\xC3\xA9 line\nsecond \xE2\x80\x94 line\n";
+    TDocumentFormat format;
+    EXPECT_EQ(TDocumentFile::Decode(bytes, format), QString::fromUtf8(bytes));
+    EXPECT_EQ(format.Encoding, TEncoding::Utf8);
+    EXPECT_FALSE(format.CrLf);
+    EXPECT_EQ(RoundTrip(bytes, format), bytes);
+}
+
+TEST(DocumentFileTest, CrLfBecomesLfInMemoryAndCrLfOnDisk)
+{
+    const QByteArray bytes = "one\r\ntwo\r\n\r\nthree";
+    TDocumentFormat format;
+    EXPECT_EQ(TDocumentFile::Decode(bytes, format), QStringLiteral("one\ntwo\n\nthree"));
+    EXPECT_TRUE(format.CrLf);
+    EXPECT_EQ(RoundTrip(bytes, format), bytes);
+}
+
+TEST(DocumentFileTest, ByteOrderMarkIsKeptButNotShown)
+{
+    const QByteArray bytes = "\xEF\xBB\xBFverse";
+    TDocumentFormat format;
+    EXPECT_EQ(TDocumentFile::Decode(bytes, format), QStringLiteral("verse"));
+    EXPECT_TRUE(format.Bom);
+    EXPECT_EQ(RoundTrip(bytes, format), bytes);
+}
+
+TEST(DocumentFileTest, EveryEightBitByteSurvivesWhenTheFileIsNotUtf8)
+{
+    QByteArray bytes = "Caf\xE9\r\n";
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += char(b);
+    TDocumentFormat format;
+    const QString text = TDocumentFile::Decode(bytes, format);
+    EXPECT_NE(format.Encoding, TEncoding::Utf8);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Caf\xC3\xA9\n")));
+    EXPECT_EQ(RoundTrip(bytes, format), bytes);
+}
+
+TEST(DocumentFileTest, Windows1252PunctuationReadsAsItsCharacters)
+{
+    const QByteArray bytes = "\x93quoted\x94 \x80";
+    TDocumentFormat format;
+    const QString text = TDocumentFile::Decode(bytes, format);
+    if (format.Encoding == TEncoding::Windows1252)
+        EXPECT_EQ(text, QString::fromUtf8("\xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x82\xAC"));
+    else
+        EXPECT_EQ(format.Encoding, TEncoding::Latin1);
+    EXPECT_EQ(RoundTrip(bytes, format), bytes);
+}
+
+TEST(DocumentFileTest, TextTheEightBitFileCannotHoldIsSavedAsUtf8)
+{
+    TDocumentFormat format;
+    format.Encoding = TEncoding::Latin1;
+    format.CrLf = true;
+    const QString text = QString::fromUtf8("arrow \xE2\x86\x92\nend");
+    EXPECT_EQ(TDocumentFile::Encode(text, format), QByteArray("arrow \xE2\x86\x92\r\nend"));
+    EXPECT_EQ(format.Encoding, TEncoding::Utf8);
+}
+
+TEST(DocumentFileTest, WriteReplacesTheFileAndLeavesNoTemporaryBehind)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("poem.txt"));
+    Put(path, "old");
+    TDocumentFile::WriteBytes(path, "new text");
+    EXPECT_EQ(Get(path), QByteArray("new text"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("poem.txt")});
+}
+
+TEST(DocumentFileTest, WriteUnderARegularFileFailsWithTheName)
+{
+    TempDir dir;
+    const QString blocker = dir.file(QStringLiteral("plain"));
+    Put(blocker, "x");
+    const QString path = blocker + QStringLiteral("/poem.txt");
+    try {
+        TDocumentFile::WriteBytes(path, "text");
+        FAIL() << "no exception";
+    } catch (const std::runtime_error &error) {
+        EXPECT_TRUE(QString::fromStdString(error.what()).contains(path));
+    }
+    EXPECT_EQ(Get(blocker), QByteArray("x"));
+}
+
+TEST(DocumentFileTest, WriteCutShortKeepsTheOldFile)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("poem.txt"));
+    Put(path, "old verse");
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    bool threw = false;
+    try {
+        TDocumentFile::WriteBytes(path, QByteArray(4096, 'a'));
+    } catch (const std::runtime_error &) {
+        threw = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(Get(path), QByteArray("old verse"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("poem.txt")});
+}
+
+TEST(DocumentFileTest, ReadingAMissingFileThrowsWithTheName)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("missing.txt"));
+    try {
+        TDocumentFile::ReadBytes(path);
+        FAIL() << "no exception";
+    } catch (const std::runtime_error &error) {
+        EXPECT_TRUE(QString::fromStdString(error.what()).contains(path));
+    }
+}
