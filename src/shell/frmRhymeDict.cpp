@@ -616,6 +616,15 @@ void TfrmRhymeDict::RebuildReopen()
 
 void TfrmRhymeDict::BuildSamples()
 {
-    // Filled by the documents part, which knows how a sample opens.
     menus_->mnuSamples->clear();
+    QStringList files;
+    ListTextFiles(SamplesFolder(), files);
+    for (const QString &file : files) {
+        const QString name = QFileInfo(file).completeBaseName();
+        const QString path = SamplesFolder() + QLatin1Char('/') + file;
+        // "&" is shown as itself, not as an accelerator mark.
+        QString caption = name;
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        menus_->mnuSamples->addAction(caption, this, [path] { OpenRecent(path); });
+    }
 }

@@ -254,3 +254,30 @@ TEST_F(MainWindowTest, LookupBoxLooksUpWhenItGetsTheFocus)
     WaitForDebounce();
     EXPECT_EQ(Dict().GetWord(), QStringLiteral("dove"));
 }
+
+TEST_F(MainWindowTest, SamplesMenuListsPlainTextSamplesAndOpensThemAsRecentFiles)
+{
+    dir.write(QStringLiteral("Samples/Two Words.txt"), "a poem\n");
+    dir.write(QStringLiteral("Samples/Rock & Roll.txt"), "a song\n");
+    dir.write(QStringLiteral("Samples/notes.md"), "not a sample\n");
+    dir.write(QStringLiteral("Samples/.hidden.txt"), "hidden\n");
+    const QString locked = dir.write(QStringLiteral("Samples/Locked.txt"), "read-only\n");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup);
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+
+    QStringList captions;
+    QAction *twoWords = nullptr;
+    for (QAction *item : window->Menus()->mnuSamples->actions()) {
+        captions << item->text();
+        if (item->text() == QLatin1String("Two Words"))
+            twoWords = item;
+    }
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Rock && Roll"), QStringLiteral("Two Words")}));
+    ASSERT_NE(twoWords, nullptr);
+    QAction *openRecent = FindAppAction(QStringLiteral("actOpenRecent"));
+    ASSERT_NE(openRecent, nullptr);
+    twoWords->trigger();
+    EXPECT_EQ(openRecent->text(), dir.path() + QStringLiteral("Samples/Two Words.txt"));
+}
