@@ -1,4 +1,5 @@
 #include "ThesaurusDialog.h"
+#include "AppFolderFixture.h"
 
 #include "AppFolders.h"
 #include "DictionaryList.h"
@@ -28,27 +29,15 @@ QStringList Rows(const QListWidget *list)
 }
 } // namespace
 
-class ThesaurusDialogTest : public ::testing::Test
+class ThesaurusDialogTest : public AppFolderFixture
 {
 protected:
-    void SetUp() override
-    {
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
-        OverrideAppFolder(dir.path());
-    }
-    void TearDown() override
-    {
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
-    }
     std::unique_ptr<TThesaurusDialog> Open(const QString &word)
     {
         shown = TThesaurusDialog::LookUpForDialog(thes, word);
         return std::make_unique<TThesaurusDialog>(nullptr, thes);
     }
 
-    TempDir dir;
     TThesaurus thes{QStringLiteral("/usr/share/mythes/th_en_US_v2.idx"),
                     QStringLiteral("/usr/share/mythes/th_en_US_v2.dat")};
     QString shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppComponents.h"
+#include "AppFolderFixture.h"
 #include "AppFolders.h"
 #include "DictionaryList.h"
 #include "Settings.h"
@@ -40,30 +41,14 @@ public:
     QStringList triggered;
 };
 
-// Each test gets an empty application folder of its own and fresh single instances.
-class PanelFixture : public ::testing::Test
+// An application folder of the test's own, with the main window's actions stood in for.
+class PanelFixture : public AppFolderFixture
 {
 protected:
-    void SetUp() override
-    {
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
-        OverrideAppFolder(dir.path());
-    }
     void TearDown() override
     {
         actions.reset();
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
-    }
-
-    void WriteList(const QString &name,
-                   std::initializer_list<std::pair<const char *, const char *>> e)
-    {
-        TDIWordListWriter writer;
-        for (const auto &[k, v] : e)
-            writer.Add(k, v);
-        writer.SaveToFile(dir.file(name));
+        AppFolderFixture::TearDown();
     }
     // Before the dictionary set is first asked for.
     static void UseListStyle(bool list) { TDictSettings::Instance().SetIsListMode(list); }
@@ -106,6 +91,5 @@ protected:
         return std::unique_ptr<W>(widget);
     }
 
-    TempDir dir;
     std::unique_ptr<FakeActions> actions = std::make_unique<FakeActions>();
 };
