@@ -132,9 +132,10 @@ bool TFindDialog::FindNext()
 {
     if (!editor_ || FindText().isEmpty())
         return false;
-    emit Searched();
     const TEditorSearch search(editor_->document());
-    return ShowResult(search.Find(editor_->textCursor(), FindText(), Options()));
+    const bool found = ShowResult(search.Find(editor_->textCursor(), FindText(), Options()));
+    emit Searched();
+    return found;
 }
 
 bool TFindDialog::ShowResult(const QTextCursor &found)

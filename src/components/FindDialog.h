@@ -43,7 +43,8 @@ public:
     QLabel *lblStatus() const { return lblStatus_; }
 
 signals:
-    // A search ran from this dialog; the window repeats the last one on F3.
+    // A search ran from this dialog and may have moved the caret; the window repeats the last
+    // one on F3.
     void Searched();
 
 protected:

@@ -52,9 +52,11 @@ bool TReplaceDialog::Replace()
     QPlainTextEdit *editor = Editor();
     if (!editor || FindText().isEmpty() || editor->isReadOnly())
         return false;
-    emit Searched();
     TEditorSearch search(editor->document());
-    return ShowResult(search.Replace(editor->textCursor(), FindText(), ReplaceText(), Options()));
+    const bool found =
+        ShowResult(search.Replace(editor->textCursor(), FindText(), ReplaceText(), Options()));
+    emit Searched();
+    return found;
 }
 
 int TReplaceDialog::ReplaceAll()
@@ -73,6 +75,7 @@ int TReplaceDialog::ReplaceAll()
         Say(tr("1 replacement made"));
     else
         Say(tr("%1 replacements made").arg(count));
+    emit Searched();
     return count;
 }
 

@@ -189,7 +189,10 @@ void TfrmRhymeDict::ConnectActions()
     connect(a->EditReplace1, &QAction::triggered, this,
             [this] { ShowSearchDialog(replaceDialog_); });
     for (TFindDialog *dialog : {findDialog_, static_cast<TFindDialog *>(replaceDialog_)})
-        connect(dialog, &TFindDialog::Searched, this, [this, dialog] { lastSearch_ = dialog; });
+        connect(dialog, &TFindDialog::Searched, this, [this, dialog] {
+            lastSearch_ = dialog;
+            UpdateStatusBar(); // the caret has moved
+        });
     auto *findNext = new QShortcut(QKeySequence(Qt::Key_F3), this);
     connect(findNext, &QShortcut::activated, this, &TfrmRhymeDict::RepeatSearch);
     connect(a->actPrint1, &QAction::triggered, this, &TfrmRhymeDict::Print);

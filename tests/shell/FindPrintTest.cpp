@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "AppComponents.h"
+#include "DictStatusBar.h"
 #include "FindDialog.h"
 #include "MainActions.h"
 #include "MainMenus.h"
@@ -123,6 +124,8 @@ TEST_F(FindPrintTest, EditFindShowsTheDialogAndFindNextSelectsInTheEditor)
 
     QTest::keyClick(editor, Qt::Key_F3);
     EXPECT_EQ(editor->textCursor().selectionStart(), 11) << "F3 repeats the search (in \"glove\")";
+    EXPECT_EQ(window->StatusBar1()->Panel(1)->text(), QStringLiteral("Line: 2"))
+        << "the status bar follows the caret to the match";
     QTest::keyClick(editor, Qt::Key_F3);
     EXPECT_EQ(editor->textCursor().selectionStart(), 16);
     QTest::keyClick(editor, Qt::Key_F3);
