@@ -83,6 +83,7 @@ TEST_F(EditorSearchTest, MatchCaseAndWholeWord)
     EXPECT_EQ(Find(Caret(0), QStringLiteral("love"), {true, true, false}), TRange(5, 9));
     EXPECT_EQ(Find(Caret(0), QStringLiteral("love"), {true, true, true}), TRange(12, 16));
     EXPECT_EQ(Find(Caret(0), QStringLiteral("LOVE"), {true, true, false}), NotFound);
+    EXPECT_EQ(Find(Caret(0), QString()), NotFound);
 }
 
 TEST_F(EditorSearchTest, WholeWordsAtParagraphStartAndEnd)
@@ -96,12 +97,6 @@ TEST_F(EditorSearchTest, WholeWordsAtParagraphStartAndEnd)
     EXPECT_EQ(RangeOf(found), TRange(23, 27)) << "the last word of the document";
     const TSearchOptions wholeUp{false, false, true};
     EXPECT_EQ(Find(Caret(17), QStringLiteral("loves"), wholeUp), TRange(11, 16));
-}
-
-TEST_F(EditorSearchTest, EmptyTextFindsNothing)
-{
-    SetText(QStringLiteral("abc"));
-    EXPECT_EQ(Find(Caret(0), QString()), NotFound);
 }
 
 TEST_F(EditorSearchTest, ReplaceReplacesOnlyASelectedMatchThenSelectsTheNext)

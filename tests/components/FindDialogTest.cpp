@@ -62,21 +62,6 @@ TEST_F(FindDialogTest, OpensWithItsDefaultsAndTheSelectedLine)
     EXPECT_EQ(find->FindText(), QStringLiteral("love")) << "a selection over lines is not taken";
 }
 
-TEST_F(FindDialogTest, FindNextSelectsTheMatchAndFocusesTheEditor)
-{
-    SetText(QStringLiteral("dove love glove love"), 0);
-    find->Execute();
-    find->edtFind()->setText(QStringLiteral("love"));
-    find->chkWholeWord()->setChecked(true);
-    QTest::mouseClick(find->btnFindNext(), Qt::LeftButton);
-    EXPECT_EQ(SelectionStart(), 5);
-    EXPECT_EQ(Selected(), QStringLiteral("love"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }, 5000));
-    EXPECT_TRUE(find->isVisible()) << "the dialog stays open";
-    ASSERT_TRUE(find->FindNext());
-    EXPECT_EQ(SelectionStart(), 16) << "\"glove\" is skipped as no whole word";
-}
-
 TEST_F(FindDialogTest, NotFoundSaysSoAndKeepsTheSelection)
 {
     SetText(QStringLiteral("dove love"), 9, 5);
@@ -117,24 +102,6 @@ TEST_F(FindDialogTest, ReplaceFirstFindsThenReplacesTheSelectedMatch)
     QTest::mouseClick(replace->btnReplace(), Qt::LeftButton);
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Love and dove"));
     EXPECT_EQ(replace->lblStatus()->text(), QStringLiteral("Cannot find \"love\""));
-}
-
-TEST_F(FindDialogTest, ReplaceAllReportsTheCountAndUndoesAtOnce)
-{
-    SetText(QStringLiteral("a ba\na"), 3);
-    replace->Execute();
-    replace->edtFind()->setText(QStringLiteral("a"));
-    replace->edtReplace()->setText(QStringLiteral("aa"));
-    QTest::mouseClick(replace->btnReplaceAll(), Qt::LeftButton);
-    EXPECT_EQ(editor->toPlainText(), QStringLiteral("aa baa\naa"));
-    EXPECT_EQ(replace->lblStatus()->text(), QStringLiteral("3 replacements made"));
-    EXPECT_TRUE(editor->updatesEnabled()) << "repainting resumes afterwards";
-    editor->undo();
-    EXPECT_EQ(editor->toPlainText(), QStringLiteral("a ba\na"));
-
-    replace->edtFind()->setText(QStringLiteral("sea"));
-    EXPECT_EQ(replace->ReplaceAll(), 0);
-    EXPECT_EQ(replace->lblStatus()->text(), QStringLiteral("Cannot find \"sea\""));
 }
 
 TEST_F(FindDialogTest, ADestroyedEditorLeavesTheDialogsHarmless)

@@ -129,16 +129,6 @@ TEST_F(MemoPrinterTest, PrintsAPageRangeClippedToThePagesThereAre)
     EXPECT_FALSE(QFile::exists(Pdf())) << "a range past the end prints nothing";
 }
 
-TEST_F(MemoPrinterTest, ScreenPixelFontsPrintAtTheirShownSize)
-{
-    QFont pixels(QStringLiteral("DejaVu Sans"));
-    pixels.setPixelSize(16);
-    EXPECT_DOUBLE_EQ(TMemoPrinter::PrintFont(pixels).pointSizeF(), 12.0);
-    const QFont header = TMemoPrinter::HeaderFont();
-    EXPECT_EQ(header.family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_DOUBLE_EQ(header.pointSizeF(), 8.25);
-}
-
 TEST_F(MemoPrinterTest, ANullCursorPrintsNothing)
 {
     EXPECT_EQ(memoPrinter.Print(printer.get(), QTextCursor()), 0);
