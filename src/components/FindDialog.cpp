@@ -128,9 +128,15 @@ TSearchOptions TFindDialog::Options() const
     return {rbDown_->isChecked(), chkMatchCase_->isChecked(), chkWholeWord_->isChecked()};
 }
 
+bool TFindDialog::CanSearch() const
+{
+    // A hidden editor (no document, or the other mode) is not searched behind the user's back.
+    return editor_ && editor_->isVisible() && !FindText().isEmpty();
+}
+
 bool TFindDialog::FindNext()
 {
-    if (!editor_ || FindText().isEmpty())
+    if (!CanSearch())
         return false;
     const TEditorSearch search(editor_->document());
     const bool found = ShowResult(search.Find(editor_->textCursor(), FindText(), Options()));

@@ -50,6 +50,8 @@ signals:
 protected:
     TFindDialog(QWidget *parent, bool withReplace);
 
+    // There is a text to look for and a shown editor to look in.
+    bool CanSearch() const;
     // Selects a match in the editor and gives the editor the focus; says so when there is none.
     bool ShowResult(const QTextCursor &found);
     void Say(const QString &message);

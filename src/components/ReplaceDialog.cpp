@@ -50,7 +50,7 @@ QString TReplaceDialog::ReplaceText() const
 bool TReplaceDialog::Replace()
 {
     QPlainTextEdit *editor = Editor();
-    if (!editor || FindText().isEmpty() || editor->isReadOnly())
+    if (!CanSearch() || editor->isReadOnly())
         return false;
     TEditorSearch search(editor->document());
     const bool found =
@@ -62,7 +62,7 @@ bool TReplaceDialog::Replace()
 int TReplaceDialog::ReplaceAll()
 {
     QPlainTextEdit *editor = Editor();
-    if (!editor || FindText().isEmpty() || editor->isReadOnly())
+    if (!CanSearch() || editor->isReadOnly())
         return 0;
     int count = 0;
     {

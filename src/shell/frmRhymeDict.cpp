@@ -424,6 +424,10 @@ void TfrmRhymeDict::ApplyMode()
     menus_->mnuReopen->menuAction()->setVisible(c);
     menus_->HideEmptyMenus(c);
     menus_->mnuSamples->menuAction()->setVisible(c);
+    if (!c) {
+        findDialog_->close(); // Lookup mode has no editor to search
+        replaceDialog_->close();
+    }
     docking_->pnlRhymeLine()->setVisible(c);
     docking_->Splitter1()->setVisible(c);
     QWidget *shown = c ? frameAdvanced_ : frameSimple_;

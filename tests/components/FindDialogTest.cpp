@@ -104,11 +104,17 @@ TEST_F(FindDialogTest, ReplaceFirstFindsThenReplacesTheSelectedMatch)
     EXPECT_EQ(replace->lblStatus()->text(), QStringLiteral("Cannot find \"love\""));
 }
 
-TEST_F(FindDialogTest, ADestroyedEditorLeavesTheDialogsHarmless)
+TEST_F(FindDialogTest, AHiddenOrDestroyedEditorIsNotSearched)
 {
     SetText(QStringLiteral("a a"), 0);
     find->edtFind()->setText(QStringLiteral("a"));
     replace->edtFind()->setText(QStringLiteral("a"));
+    editor->hide();
+    EXPECT_FALSE(find->FindNext());
+    EXPECT_EQ(replace->ReplaceAll(), 0);
+    EXPECT_FALSE(editor->textCursor().hasSelection());
+    editor->show();
+
     auto other = std::make_unique<QPlainTextEdit>(QStringLiteral("a"));
     find->SetEditor(other.get());
     replace->SetEditor(other.get());

@@ -133,6 +133,19 @@ TEST_F(FindPrintTest, EditFindShowsTheDialogAndFindNextSelectsInTheEditor)
     EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Cannot find \"love\""));
 }
 
+TEST_F(FindPrintTest, LookupModeClosesTheDialogs)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(FocusedEditor(QStringLiteral("love")));
+    window->MainActions()->EditFind1->trigger();
+    ASSERT_TRUE(window->FindDialog1()->isVisible());
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 0);
+    EXPECT_FALSE(window->FindDialog1()->isVisible());
+    EXPECT_FALSE(window->FindDialog1()->FindNext());
+}
+
 TEST_F(FindPrintTest, EditReplaceReplacesAllAndEditUndoTakesItBack)
 {
     TfrmRhymeDict *window = StartWithEditor();
