@@ -7,12 +7,15 @@
 #include "DataModule.h"
 #include "DictStatusBar.h"
 #include "DictionaryList.h"
+#include "FindDialog.h"
 #include "FontWalk.h"
 #include "LookupBox.h"
 #include "MainActions.h"
 #include "MainMenus.h"
+#include "MemoPrinter.h"
 #include "More.h"
 #include "PanelDocking.h"
+#include "ReplaceDialog.h"
 #include "Settings.h"
 #include "Splitter.h"
 
@@ -26,7 +29,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -34,6 +41,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 QWidget *Placeholder(QWidget *parent, const char *name)
@@ -88,6 +96,9 @@ TfrmRhymeDict::TfrmRhymeDict(TDataModule1 *data) : QMainWindow(nullptr), data_(d
     status_ = new TDictStatusBar(this);
     setStatusBar(status_);
     BuildCentre();
+    findDialog_ = new TFindDialog(this);
+    replaceDialog_ = new TReplaceDialog(this);
+    memoPrinter_ = new TMemoPrinter(this);
     ConnectActions();
     UpdateTitle();
     UIFontChange(nullptr);
@@ -99,6 +110,10 @@ TfrmRhymeDict::TfrmRhymeDict(TDataModule1 *data) : QMainWindow(nullptr), data_(d
 
 TfrmRhymeDict::~TfrmRhymeDict()
 {
+    // Child windows closing during destruction move the focus; the half-destroyed window must
+    // not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     Unsubscribe();
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
                                QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
@@ -170,6 +185,20 @@ void TfrmRhymeDict::ConnectActions()
     connect(a->EditUndo1, &QAction::triggered, this, onEditor(&QPlainTextEdit::undo));
     connect(a->EditRedo1, &QAction::triggered, this, onEditor(&QPlainTextEdit::redo));
     connect(a->EditSelectAll1, &QAction::triggered, this, onEditor(&QPlainTextEdit::selectAll));
+    connect(a->EditFind1, &QAction::triggered, this, [this] { ShowSearchDialog(findDialog_); });
+    connect(a->EditReplace1, &QAction::triggered, this,
+            [this] { ShowSearchDialog(replaceDialog_); });
+    for (TFindDialog *dialog : {findDialog_, static_cast<TFindDialog *>(replaceDialog_)})
+        connect(dialog, &TFindDialog::Searched, this, [this, dialog] {
+            lastSearch_ = dialog;
+            UpdateStatusBar(); // the caret has moved
+        });
+    auto *findNext = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(findNext, &QShortcut::activated, this, &TfrmRhymeDict::RepeatSearch);
+    connect(a->actPrint1, &QAction::triggered, this, &TfrmRhymeDict::Print);
+    connect(a->actPrintPreview1, &QAction::triggered, this, &TfrmRhymeDict::PrintPreview);
+    connect(menus_->pmFileHistory, &QMenu::aboutToShow, this,
+            [this] { FillHistoryMenu(menus_->pmFileHistory); });
     connect(a->actWordExplorer, &QAction::triggered, this, [this] {
         if (WordExplorerHook)
             WordExplorerHook(this, TDictionaryList::Instance().GetLookupWord());
@@ -365,6 +394,8 @@ void TfrmRhymeDict::closeEvent(QCloseEvent *event)
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
                                QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes")});
     updateTimer_.stop();
+    findDialog_->close();
+    replaceDialog_->close();
     event->accept();
 }
 
@@ -393,6 +424,10 @@ void TfrmRhymeDict::ApplyMode()
     menus_->mnuReopen->menuAction()->setVisible(c);
     menus_->HideEmptyMenus(c);
     menus_->mnuSamples->menuAction()->setVisible(c);
+    if (!c) {
+        findDialog_->close(); // Lookup mode has no editor to search
+        replaceDialog_->close();
+    }
     docking_->pnlRhymeLine()->setVisible(c);
     docking_->Splitter1()->setVisible(c);
     QWidget *shown = c ? frameAdvanced_ : frameSimple_;
@@ -603,15 +638,30 @@ void TfrmRhymeDict::ShowAbout()
 
 void TfrmRhymeDict::RebuildReopen()
 {
-    QMenu *menu = menus_->mnuReopen;
+    FillHistoryMenu(menus_->mnuReopen);
+}
+
+// The n-th entry reads "&n path"; choosing it opens what follows the first space, so a path
+// may hold spaces. An "&" of the path is doubled to show as itself and undoubled when opened.
+void TfrmRhymeDict::FillHistoryMenu(QMenu *menu)
+{
     menu->clear();
-    menus_->pmFileHistory->clear();
     QStringList history;
     TDictSettings::Instance().GetFileHistory(history);
-    for (const QString &path : history)
-        for (QMenu *target : {menu, menus_->pmFileHistory})
-            target->addAction(path, this, [path] { OpenRecent(path); });
-    menu->setEnabled(!history.isEmpty());
+    if (history.isEmpty()) {
+        menu->addAction(tr("( No file History )"))->setEnabled(false);
+        return;
+    }
+    for (qsizetype i = 0; i < history.size(); ++i) {
+        QString path = history[i];
+        QAction *item = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(path.replace(QLatin1Char('&'), "&&")));
+        connect(item, &QAction::triggered, this, [item] {
+            const QString caption = item->text();
+            OpenRecent(caption.mid(caption.indexOf(QLatin1Char(' ')) + 1)
+                           .replace(QLatin1String("&&"), QLatin1String("&")));
+        });
+    }
 }
 
 void TfrmRhymeDict::BuildSamples()
@@ -627,4 +677,66 @@ void TfrmRhymeDict::BuildSamples()
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
         menus_->mnuSamples->addAction(caption, this, [path] { OpenRecent(path); });
     }
+}
+
+// --- find, replace and printing ------------------------------------------------------------
+
+void TfrmRhymeDict::ShowSearchDialog(TFindDialog *dialog)
+{
+    QPlainTextEdit *editor = Editor();
+    if (!editor || !IsCadenzio() || !editor->isVisible())
+        return;
+    dialog->SetEditor(editor);
+    dialog->Execute();
+}
+
+// F3 repeats the last search of either dialog, once one has been made.
+void TfrmRhymeDict::RepeatSearch()
+{
+    QPlainTextEdit *editor = Editor();
+    if (!lastSearch_ || !editor || !IsCadenzio() || !editor->isVisible())
+        return;
+    lastSearch_->SetEditor(editor);
+    lastSearch_->FindNext();
+}
+
+bool TfrmRhymeDict::CanPrint() const
+{
+    return Editor() && data_->DocumentOpen();
+}
+
+int TfrmRhymeDict::PrintDocument(QPrinter *printer)
+{
+    if (!CanPrint())
+        return 0;
+    const QString fileName = frameAdvanced_->property("FileName").toString();
+    memoPrinter_->Title = fileName.isEmpty() ? tr("Untitled") : QFileInfo(fileName).fileName();
+    return memoPrinter_->Print(printer, Editor()->textCursor());
+}
+
+void TfrmRhymeDict::Print()
+{
+    if (!CanPrint())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Tolvane Dictionary of Rhyme"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, Editor()->textCursor().hasSelection());
+    dialog.setMinMax(1, INT_MAX); // any page range may be typed
+    if (dialog.exec() == QDialog::Accepted)
+        PrintDocument(&printer);
+}
+
+void TfrmRhymeDict::PrintPreview()
+{
+    if (!CanPrint() || !Editor()->isVisible())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Tolvane Dictionary of Rhyme"));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(tr("Print preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *target) { PrintDocument(target); });
+    preview.exec();
 }

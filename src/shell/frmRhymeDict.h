@@ -7,11 +7,16 @@
 
 class QAction;
 class QFrame;
+class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
 class TDataModule1;
+class QPrinter;
 class TDictStatusBar;
+class TFindDialog;
 class TLookupBox;
+class TMemoPrinter;
+class TReplaceDialog;
 class TMainActions;
 class TMainMenus;
 class TPanelDocking;
@@ -64,6 +69,13 @@ public:
     QWidget *FrameSimple() const { return frameSimple_; }
     QTimer &UpdateTimer() { return updateTimer_; }
     QPlainTextEdit *Editor() const;
+    TFindDialog *FindDialog1() const { return findDialog_; }
+    TReplaceDialog *ReplaceDialog1() const { return replaceDialog_; }
+    TMemoPrinter *MemoPrinter1() const { return memoPrinter_; }
+
+    // Prints the open document on a printer set up by the print or preview dialog; returns the
+    // number of pages printed.
+    int PrintDocument(QPrinter *printer);
 
     // Recomputes the enabled state of the edit actions.
     void UpdateEditActions();
@@ -86,6 +98,7 @@ private:
     void LayoutStep();
     void ApplyTabStyle();
     void RebuildReopen();
+    void FillHistoryMenu(QMenu *menu);
     void BuildSamples();
     bool EditorFocused() const;
     bool LookupBoxActive() const;
@@ -104,6 +117,11 @@ private:
     void EditPaste();
     void TogglePanels();
     void ShowAbout();
+    void ShowSearchDialog(TFindDialog *dialog);
+    void RepeatSearch();
+    void Print();
+    void PrintPreview();
+    bool CanPrint() const;
 
     TDataModule1 *data_;
     TMainActions *actions_ = nullptr;
@@ -115,6 +133,10 @@ private:
     QStackedWidget *frames_ = nullptr;
     QWidget *frameAdvanced_ = nullptr;
     QWidget *frameSimple_ = nullptr;
+    TFindDialog *findDialog_ = nullptr;
+    TReplaceDialog *replaceDialog_ = nullptr;
+    TFindDialog *lastSearch_ = nullptr;
+    TMemoPrinter *memoPrinter_ = nullptr;
     QTimer updateTimer_;
     bool activated_ = false;
     bool shown_ = false;

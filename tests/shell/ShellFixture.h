@@ -3,6 +3,7 @@
 #include "AppFolders.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
+#include "FrameAdvanced.h"
 #include "PanelDocking.h"
 #include "Settings.h"
 #include "Startup.h"
@@ -53,6 +54,8 @@ protected:
     {
         CloseModals();
         EndProgram(program);
+        if (placeholderFrame)
+            TfrmRhymeDict::AdvancedFrameFactory = std::exchange(placeholderFrame, nullptr);
         TDictionaryList::FreeInstance();
         TDictSettings::FreeInstance();
     }
@@ -70,6 +73,21 @@ protected:
     {
         dir.write(QStringLiteral("settings.ini"),
                   "[MainForm]\r\nFileHistoryCount=8\r\n" + mainFormLines);
+    }
+
+    // The next start gets the real verse editor frame, wired as the program wires it.
+    void UseEditorFrame()
+    {
+        placeholderFrame = TfrmRhymeDict::AdvancedFrameFactory;
+        TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) -> QWidget * {
+            TDataModule1 *data = TDataModule1::Find();
+            auto *frame = new TFrameAdvanced(parent, data ? &data->ActionEvent : nullptr);
+            frame->DocumentOpenHook = [](bool open) {
+                if (TDataModule1 *module = TDataModule1::Find())
+                    module->SetDocumentOpen(open);
+            };
+            return frame;
+        };
     }
 
     // Starts the program without the splash; fails the test on an error.
@@ -124,6 +142,7 @@ protected:
 
     TempDir dir;
     TProgram program;
+    TfrmRhymeDict::FrameFactory placeholderFrame;
     QTimer modalTimer;
     QStringList modals;
 };
