@@ -1,7 +1,15 @@
 #include "DictEditor.h"
 
+#include "AppFolders.h"
+#include "EditorHighlighter.h"
+#include "SpellMenu.h"
+#include "TextLinks.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTextLayout>
 
@@ -38,8 +46,14 @@ TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setMouseTracking(true); // the hand over an address
     SetWordWrap(false);
     connect(document(), &QTextDocument::contentsChange, this, &TDictEditor::LayOutChange);
+    highlighter_ = new TEditorHighlighter(document());
+    OpenLink = ShellOpen;
+    ReportError = [this](const QString &message) {
+        QMessageBox::warning(this, QString(), message);
+    };
 }
 
 int TDictEditor::DisplayLineCount() const
@@ -165,14 +179,60 @@ void TDictEditor::mouseReleaseEvent(QMouseEvent *event)
 
 void TDictEditor::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    const QString link =
+        event->button() == Qt::LeftButton ? LinkUnder(event->position().toPoint()) : QString();
     QPlainTextEdit::mouseDoubleClickEvent(event);
     emit DblClick();
+    if (!link.isEmpty() && OpenLink)
+        OpenLink(link);
 }
 
 void TDictEditor::mouseMoveEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseMoveEvent(event);
+    UpdatePointer(event->position().toPoint());
     emit MouseMove(event->buttons());
+}
+
+void TDictEditor::UpdatePointer(const QPoint &viewportPos)
+{
+    const bool overLink = !LinkUnder(viewportPos).isEmpty();
+    if (overLink == overLink_)
+        return;
+    overLink_ = overLink;
+    viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+}
+
+QString TDictEditor::LinkUnder(const QPoint &viewportPos) const
+{
+    const QTextCursor cursor = cursorForPosition(viewportPos);
+    const QTextBlock block = cursor.block();
+    if (!BlockGeometry(block).contains(viewportPos))
+        return QString();
+    // The nearest character boundary: the character under the pointer is the one after it, or
+    // the one before when the pointer is left of it.
+    int position = cursor.positionInBlock();
+    if (viewportPos.x() < cursorRect(cursor).x())
+        --position;
+    const std::vector<TTextLink> links = FindLinks(block.text());
+    const TTextLink *link = ::LinkAt(links, position);
+    return link ? link->target : QString();
+}
+
+std::unique_ptr<QMenu> TDictEditor::ContextMenu(const QPoint &viewportPos)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(viewportPos));
+    AddSpellingEntries(*menu, *this, *highlighter_, cursorForPosition(viewportPos), ReportError);
+    return menu;
+}
+
+void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard the menu is about the word at the caret.
+    const QPoint at =
+        event->reason() == QContextMenuEvent::Mouse ? event->pos() : cursorRect().center();
+    const std::unique_ptr<QMenu> menu = ContextMenu(at);
+    menu->exec(event->globalPos());
 }
 
 void TDictEditor::changeEvent(QEvent *event)

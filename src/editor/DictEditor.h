@@ -4,6 +4,12 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+#include <memory>
+
+class QMenu;
+class TEditorHighlighter;
+
 // The verse editor control. Rows are display lines: with word wrap on, every wrapped part of a
 // paragraph is a row of its own. Row lookups go through the document's line map, so none of
 // them walks the document.
@@ -35,6 +41,18 @@ public:
     QRectF BlockGeometry(const QTextBlock &block) const;
     int RowHeight() const { return fontMetrics().lineSpacing(); }
 
+    // Live spelling, quoted lines and addresses.
+    TEditorHighlighter *Highlighter() const { return highlighter_; }
+    // The right-click menu for a point of the viewport: the spelling choices for a misspelled
+    // word there, then the usual edit entries.
+    std::unique_ptr<QMenu> ContextMenu(const QPoint &viewportPos);
+    // What opening the address under a point of the viewport asks for; empty off an address.
+    QString LinkUnder(const QPoint &viewportPos) const;
+    // Opens a double-clicked address; ShellOpen unless replaced.
+    std::function<void(const QString &target)> OpenLink;
+    // Shows a failed change of the user dictionary; a message box unless replaced.
+    std::function<void(const QString &message)> ReportError;
+
 signals:
     void Click();
     void DblClick();
@@ -50,12 +68,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void UpdateCaretWidth();
     void LayOut(QTextBlock from, const QTextBlock &to);
     void LayOutAll();
     void LayOutChange(int position, int removed, int added);
+    void UpdatePointer(const QPoint &viewportPos);
+
+    TEditorHighlighter *highlighter_ = nullptr;
+    bool overLink_ = false;
 };
 
 // True for Page Up, Page Down, End, Home and the four arrow keys.

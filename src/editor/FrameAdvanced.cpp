@@ -1,5 +1,8 @@
 #include "FrameAdvanced.h"
 
+#include "EditorHighlighter.h"
+#include "SpellCheckDialog.h"
+#include "SpellChecker.h"
 #include "Thesaurus.h"
 #include "ThesaurusDialog.h"
 
@@ -67,11 +70,15 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
     ReportError = [this](const QString &message) {
         QMessageBox::critical(this, QString(), message);
     };
+    ShowMessage = [this](const QString &message) {
+        QMessageBox::information(this, QString(), message);
+    };
     BuildPages();
     ConnectEditor();
     ConnectDocuments();
     Subscribe();
     customData_->DrawBelowEnd = true;
+    TSpellChecker::Instance(); // loaded now, so that the first key typed does not wait for it
     UpdateLineNumberWidth();
     EditorFontChange(nullptr);
 }
@@ -332,6 +339,8 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
         ReloadVerseForms();
     else if (name == QLatin1String("actThesaurus"))
         ShowThesaurus();
+    else if (name == QLatin1String("actSpellCheck"))
+        SpellCheck();
     else if (DocumentCommand)
         DocumentCommand(action);
 }
@@ -341,6 +350,13 @@ void TFrameAdvanced::ShowThesaurus()
 {
     TThesaurus engine;
     TThesaurusDialog::Execute(this, engine, TDictionaryList::Instance().GetWord());
+}
+
+// The marks of live spelling follow the corrections made in the dialog.
+void TFrameAdvanced::SpellCheck()
+{
+    TSpellCheckDialog::Execute(*plMain_, TSpellChecker::Instance(), ShowMessage);
+    plMain_->Highlighter()->rehighlight();
 }
 
 void TFrameAdvanced::ConnectDocuments()

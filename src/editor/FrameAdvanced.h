@@ -36,6 +36,8 @@ public:
     std::function<void(bool open)> DocumentOpenHook;
     // Shows a failed verse-form load or document read or write; a message box unless replaced.
     std::function<void(const QString &message)> ReportError;
+    // Tells the end of the spell check; a message box unless replaced.
+    std::function<void(const QString &message)> ShowMessage;
 
     Q_INVOKABLE void Initialize(int mode);
     Q_INVOKABLE bool CloseQuery();
@@ -70,6 +72,7 @@ private:
     void ConnectDocuments();
     QString ChooseFile(const QString &folder, bool save);
     void ShowThesaurus();
+    void SpellCheck();
 
     QString pgSyllablesDrawItem(int row) const;
     QString pgCustomDataDrawItem(int row) const;

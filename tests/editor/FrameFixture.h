@@ -8,6 +8,7 @@
 #include "Event.h"
 #include "FrameAdvanced.h"
 #include "Settings.h"
+#include "SpellChecker.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ public:
              {"actUpdateInfo", "actUpdateLookup", "actVerseFormsUpdate", "actViewLineNumbers",
               "actViewSyllableCnt", "actViewCustomDataGutter", "FileNew1", "FileOpen1", "FileOpen2",
               "FileOpen3", "FileSave1", "FileSaveAs1", "FileClose1", "actOpenRecent",
-              "actFileNameChange"}) {
+              "actFileNameChange", "actSpellCheck"}) {
             auto *action = new QAction(this);
             action->setObjectName(QString::fromLatin1(name));
             action->setCheckable(QByteArray(name).startsWith("actView"));
@@ -53,6 +54,7 @@ protected:
     {
         TDictionaryList::FreeInstance();
         TDictSettings::FreeInstance();
+        TSpellChecker::FreeInstance(); // the next one reads this test's folder
         OverrideAppFolder(dir.path());
         TDictSettings::Instance().SetIsAdvanced(true);
         actions = std::make_unique<FakeActions>();
@@ -68,6 +70,7 @@ protected:
         actions.reset();
         TDictionaryList::FreeInstance();
         TDictSettings::FreeInstance();
+        TSpellChecker::FreeInstance();
     }
 
     TDictEditor *editor() const { return frame->plMain(); }

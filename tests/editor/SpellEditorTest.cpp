@@ -1,0 +1,230 @@
+#include "../components/SpellFiles.h"
+#include "FrameFixture.h"
+
+#include "EditorHighlighter.h"
+#include "SpellCheckDialog.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+namespace {
+QStringList Captions(const QMenu &menu)
+{
+    QStringList captions;
+    for (const QAction *action : menu.actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+QAction *Entry(const QMenu &menu, const QString &caption)
+{
+    for (QAction *action : menu.actions())
+        if (action->text() == caption)
+            return action;
+    return nullptr;
+}
+} // namespace
+
+// The frame over an application folder that holds the American English dictionary.
+class SpellEditorTest : public FrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CopySpellingDictionary(dir));
+        FrameFixture::SetUp();
+        frame->ShowMessage = [this](const QString &message) { messages << message; };
+        editor()->OpenLink = [this](const QString &target) { opened << target; };
+    }
+
+    // A point of the viewport over the character at the document position.
+    QPoint PointAt(int position) const
+    {
+        QTextCursor cursor(editor()->document());
+        cursor.setPosition(position);
+        const QRect rect = editor()->cursorRect(cursor);
+        return QPoint(rect.x() + 2, rect.center().y());
+    }
+    std::unique_ptr<QMenu> MenuAt(int position) { return editor()->ContextMenu(PointAt(position)); }
+    // The marked stretches of a line, as "start+length".
+    QStringList Marks(int line) const
+    {
+        QStringList marks;
+        const QTextBlock block = editor()->document()->findBlockByNumber(line);
+        for (const QTextLayout::FormatRange &range : block.layout()->formats())
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                marks << QStringLiteral("%1+%2").arg(range.start).arg(range.length);
+        return marks;
+    }
+    void Hover(int position)
+    {
+        QMouseEvent move(QEvent::MouseMove, PointAt(position),
+                         editor()->viewport()->mapToGlobal(PointAt(position)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(editor()->viewport(), &move);
+    }
+
+    QStringList messages;
+    QStringList opened;
+};
+
+TEST_F(SpellEditorTest, TypedMisspellingIsMarkedAsTheUserTypes)
+{
+    SetText(QStringLiteral("I love"), 6);
+    QTest::keyClicks(editor(), QStringLiteral(" recieve"));
+    EXPECT_EQ(Marks(0), QStringList("7+7"));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(editor(), Qt::Key_Backspace);
+    QTest::keyClicks(editor(), QStringLiteral("ceive"));
+    EXPECT_TRUE(Marks(0).isEmpty());
+}
+
+TEST_F(SpellEditorTest, MenuOnAMisspellingOffersSuggestionsThenChoicesThenEditing)
+{
+    SetText(QStringLiteral("I recieve it"), 0);
+    const std::unique_ptr<QMenu> menu = MenuAt(4);
+    const QStringList captions = Captions(*menu);
+    const int add = int(captions.indexOf(QStringLiteral("Add to dictionary")));
+    ASSERT_GT(add, 0);
+    ASSERT_LE(add, TSpellChecker::MaxSuggestions);
+    EXPECT_TRUE(captions.mid(0, add).contains(QStringLiteral("receive")));
+    EXPECT_EQ(captions.mid(add, 4),
+              QStringList({"Add to dictionary", "Ignore All", "Ignore", "-"}));
+    EXPECT_TRUE(captions.at(add + 4).contains(QStringLiteral("Undo")))
+        << captions.join('|').toStdString();
+
+    const std::unique_ptr<QMenu> plain = MenuAt(0);
+    EXPECT_TRUE(Captions(*plain).constFirst().contains(QStringLiteral("Undo")));
+    EXPECT_EQ(Entry(*plain, QStringLiteral("Ignore")), nullptr);
+}
+
+TEST_F(SpellEditorTest, ChosenSuggestionReplacesTheWordAsOneUndoStep)
+{
+    SetText(QStringLiteral("I recieve it"), 0);
+    const std::unique_ptr<QMenu> menu = MenuAt(4);
+    ASSERT_NE(Entry(*menu, QStringLiteral("receive")), nullptr);
+    Entry(*menu, QStringLiteral("receive"))->trigger();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("I receive it"));
+    EXPECT_TRUE(Marks(0).isEmpty());
+    editor()->undo();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("I recieve it"));
+    EXPECT_EQ(Marks(0), QStringList("2+7"));
+}
+
+TEST_F(SpellEditorTest, AddToDictionaryKeepsTheWordAndUnmarksItEverywhere)
+{
+    SetText(QStringLiteral("Cadenzio sings\nof Cadenzio"), 0);
+    EXPECT_EQ(Marks(1), QStringList("3+8"));
+    Entry(*MenuAt(2), QStringLiteral("Add to dictionary"))->trigger();
+    EXPECT_TRUE(Marks(0).isEmpty());
+    EXPECT_TRUE(Marks(1).isEmpty());
+    EXPECT_EQ(dir.read(QStringLiteral("spellconfig.dic")), QByteArray("Cadenzio\n"));
+}
+
+TEST_F(SpellEditorTest, IgnoreAllUnmarksEveryOccurrenceIgnoreOnlyThisOne)
+{
+    SetText(QStringLiteral("wierd wierd\nwierd\nqwzx qwzx"), 0);
+    EXPECT_EQ(Marks(0), QStringList({"0+5", "6+5"}));
+    Entry(*MenuAt(6), QStringLiteral("Ignore"))->trigger();
+    EXPECT_EQ(Marks(0), QStringList("0+5"));
+    Entry(*MenuAt(2), QStringLiteral("Ignore All"))->trigger();
+    EXPECT_TRUE(Marks(0).isEmpty());
+    EXPECT_TRUE(Marks(1).isEmpty());
+    EXPECT_EQ(Marks(2), QStringList({"0+4", "5+4"}));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("spellconfig.dic"))));
+}
+
+TEST_F(SpellEditorTest, RepeatedWordCanBeDeleted)
+{
+    SetText(QStringLiteral("in the  the night"), 0);
+    EXPECT_EQ(Marks(0), QStringList("8+3"));
+    const std::unique_ptr<QMenu> menu = MenuAt(9);
+    EXPECT_EQ(Entry(*menu, QStringLiteral("Add to dictionary")), nullptr);
+    Entry(*menu, QStringLiteral("Delete Repeated Word"))->trigger();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("in the night"));
+}
+
+TEST_F(SpellEditorTest, AddressShowsAHandAndADoubleClickOpensItAfterTheStatus)
+{
+    SetText(QStringLiteral("see www.b.com now"), 0);
+    Hover(6);
+    EXPECT_EQ(editor()->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    Hover(1);
+    EXPECT_EQ(editor()->viewport()->cursor().shape(), Qt::IBeamCursor);
+
+    actions->triggered.clear();
+    QTest::mouseDClick(editor()->viewport(), Qt::LeftButton, {}, PointAt(6));
+    EXPECT_EQ(opened, QStringList("http://www.b.com"));
+    EXPECT_TRUE(actions->triggered.contains(QStringLiteral("actUpdateInfo")));
+
+    actions->triggered.clear();
+    QTest::mouseDClick(editor()->viewport(), Qt::LeftButton, {}, PointAt(15));
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_TRUE(actions->triggered.contains(QStringLiteral("actUpdateInfo")));
+}
+
+TEST_F(SpellEditorTest, SpellCheckCommandCorrectsTheTextAndPutsTheCaretBack)
+{
+    SetText(QStringLiteral("one recieve two\nwierd three"), 12);
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *dialog = qobject_cast<TSpellCheckDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown << dialog->edChangeTo()->text(); // from the caret on: "wierd" first
+        dialog->edChangeTo()->setText(QStringLiteral("weird"));
+        dialog->btnChange()->click();
+        shown << dialog->edChangeTo()->text(); // then round to "recieve"
+        dialog->edChangeTo()->setText(QStringLiteral("got"));
+        dialog->btnChange()->click();
+    });
+    Broadcast("actSpellCheck");
+    EXPECT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.value(1), QStringLiteral("receive"));
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("one got two\nweird three"));
+    EXPECT_EQ(messages, QStringList("The spelling check is complete."));
+    EXPECT_EQ(editor()->textCursor().position(), 8); // moved back by the shorter word before it
+    EXPECT_FALSE(editor()->textCursor().hasSelection());
+    EXPECT_TRUE(Marks(0).isEmpty());
+    EXPECT_TRUE(Marks(1).isEmpty());
+}
+
+TEST_F(SpellEditorTest, SpellCheckOfCorrectTextOnlyReportsTheEnd)
+{
+    SetText(QStringLiteral("Shall I compare thee"), 3);
+    bool dialog = false;
+    QTimer::singleShot(0, [&dialog] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialog = true;
+            modal->close();
+        }
+    });
+    Broadcast("actSpellCheck");
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(messages, QStringList("The spelling check is complete."));
+    EXPECT_EQ(editor()->textCursor().position(), 3);
+}
+
+// Without the dictionary files in the application folder.
+class NoDictionaryEditorTest : public FrameFixture
+{
+};
+
+TEST_F(NoDictionaryEditorTest, NothingIsMarkedAndTheSpellCheckSaysWhy)
+{
+    QStringList messages;
+    frame->ShowMessage = [&messages](const QString &message) { messages << message; };
+    SetText(QStringLiteral("recieve the the"), 0);
+    EXPECT_TRUE(editor()->document()->firstBlock().layout()->formats().isEmpty());
+    EXPECT_EQ(Captions(*editor()->ContextMenu(QPoint(3, 3))).constFirst().contains("Undo"), true);
+    Broadcast("actSpellCheck");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(dir.file(QStringLiteral("en_US.aff"))));
+}
