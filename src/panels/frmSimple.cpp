@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QLayout>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -58,10 +59,10 @@ TDictFrame *PlaceIfAbsent(QWidget *container, const QString &className)
     return panel;
 }
 
-// Runs an optional invokable of a panel from another part of the program.
-void Invoke(QObject *target, const char *signature, const char *method, bool flag)
+// Runs an optional invokable "method(bool)" of a panel from another part of the program.
+void Invoke(QObject *target, const char *method, bool flag)
 {
-    if (target && target->metaObject()->indexOfMethod(signature) >= 0)
+    if (target && target->metaObject()->indexOfMethod(QByteArray(method) + "(bool)") >= 0)
         QMetaObject::invokeMethod(target, method, Q_ARG(bool, flag));
 }
 } // namespace
@@ -115,7 +116,7 @@ void TFrameSimple::BuildPages()
     tabControl_->setDrawBase(false);
     tabControl_->setExpanding(false);
     tabControl_->setStyleSheet(QString::fromLatin1(FlatButtonTabs));
-    tabControl_->setTabData(tabControl_->addTab(tr("Pronunciation 1")), 0);
+    AddTab(0);
     column->addWidget(tabControl_);
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("pgcntrlSimple"));
@@ -268,14 +269,20 @@ void TFrameSimple::RebuildPronunciationTabs()
         while (tabControl_->count() > 0)
             tabControl_->removeTab(tabControl_->count() - 1);
         const QString word = dict.GetLookupWord().toLower();
-        tabControl_->setTabData(tabControl_->addTab(tr("Pronunciation 1")), 0);
+        AddTab(0);
         for (int k = 1; k <= 4; ++k)
             if (!dict.Lookup(TDictionaryList::RhymeSlot, word + QStringLiteral("(%1)").arg(k))
                      .isEmpty())
-                tabControl_->setTabData(tabControl_->addTab(tr("Pronunciation %1").arg(k + 1)), k);
+                AddTab(k);
         SelectVariantTab();
     }
     dict.UIFontChanged.Notify(&dict);
+}
+
+// Captions follow the variant numbers, so there may be gaps: "Pronunciation 1", "Pronunciation 4".
+void TFrameSimple::AddTab(int number)
+{
+    tabControl_->setTabData(tabControl_->addTab(tr("Pronunciation %1").arg(number + 1)), number);
 }
 
 // The tab of the variant the current word names (as "read(1)" does), else the first.
@@ -296,12 +303,8 @@ void TFrameSimple::TabControl1Change(int index)
 {
     if (index < 0)
         return;
-    struct TFlag
-    {
-        bool &flag;
-        explicit TFlag(bool &f) : flag(f) { flag = true; }
-        ~TFlag() { flag = false; }
-    } changing(changingTab_);
+    changingTab_ = true;
+    const auto done = qScopeGuard([this] { changingTab_ = false; });
     TDictionaryList &dict = TDictionaryList::Instance();
     QString word = dict.GetLookupWord();
     if (index > 0)
@@ -314,16 +317,19 @@ void TFrameSimple::TabControl1Change(int index)
 void TFrameSimple::pgcntrlSimpleChange(int index)
 {
     QWidget *current = pages_->widget(index);
-    Invoke(
-        Container(QStringLiteral("pnlOnline"))->findChild<QObject *>(QStringLiteral("TfrmOnline")),
-        "SetActive(bool)", "SetActive", current == Page(QStringLiteral("tbOnline")));
-    Invoke(Container(QStringLiteral("pnlVisualThesaurus"))
-               ->findChild<QObject *>(QStringLiteral("TfrmVisualThesaurus")),
-           "ShowTree(bool)", "ShowTree", current == Page(QStringLiteral("tbVisualThesaurus")));
+    Invoke(PanelIn("pnlOnline", "TfrmOnline"), "SetActive",
+           current == Page(QStringLiteral("tbOnline")));
+    Invoke(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus"), "ShowTree",
+           current == Page(QStringLiteral("tbVisualThesaurus")));
     for (const QPointer<QWidget> &tab : webTabs_)
         if (tab)
-            Invoke(tab->findChild<QObject *>(GenericOnline), "SetActive(bool)", "SetActive",
-                   tab == current);
+            Invoke(tab->findChild<QObject *>(GenericOnline), "SetActive", tab == current);
+}
+
+QObject *TFrameSimple::PanelIn(const char *container, const char *className) const
+{
+    QWidget *target = Container(QString::fromLatin1(container));
+    return target ? target->findChild<QObject *>(QString::fromLatin1(className)) : nullptr;
 }
 
 void TFrameSimple::ActionExecute(QObject *)

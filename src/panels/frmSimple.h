@@ -49,7 +49,9 @@ private:
     void Subscribe();
     void Unsubscribe();
     void ClearWebTabs();
+    void AddTab(int number);
     void SelectVariantTab();
+    QObject *PanelIn(const char *container, const char *className) const;
 
     void ActionExecute(QObject *sender);
     void WordChange(QObject *sender);

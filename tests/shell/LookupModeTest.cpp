@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
@@ -156,7 +157,9 @@ TEST_F(LookupModeTest, RhymeLinesDockIsFilledAtOnceAndBelongsToCadenzioMode)
     Data()->actAdvanced->trigger();
     EXPECT_TRUE(Docking()->pnlRhymeLine()->isVisibleTo(window));
 
+    const QPointer<TfrmRhymeLines> lookupLines = Simple()->findChild<TfrmRhymeLines *>();
     Data()->actRhymeLines->trigger();
     EXPECT_EQ(Docking()->pnlRhymeLine()->findChild<TfrmRhymeLines *>(), nullptr);
+    EXPECT_NE(lookupLines, nullptr) << "the Lookup-mode table is not the docked one";
     EXPECT_EQ(Docking()->pnlRhymeLine()->height(), 1);
 }
