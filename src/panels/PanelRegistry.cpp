@@ -1,6 +1,8 @@
 #include "PanelRegistry.h"
 
+#include "frmCombined.h"
 #include "frmPhrases.h"
+#include "frmRhymeLines.h"
 #include "frmRhymes.h"
 #include "frmRoundex.h"
 #include "frmThesaurus.h"
@@ -11,4 +13,6 @@ void RegisterLookupPanels()
     TfrmPhrases::Register();
     TfrmRoundex::Register();
     TfrmThesaurus::Register();
+    TfrmRhymeLines::Register();
+    TfrmCombinedSimple::Register();
 }

@@ -10,6 +10,7 @@
 #include "Settings.h"
 #include "Splitter.h"
 #include "VerseFormChooser.h"
+#include "frmRhymeLines.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -237,8 +238,12 @@ void TPanelDocking::ToggleRhymeLine(const QString &className)
     RegisterAppComponent(panel);
     rhymeLine_->layout()->addWidget(panel);
     panel->show();
-    if (rhymeLine_->height() <= CollapsedSize)
-        rhymeLine_->setFixedHeight(OpenSize(TDictSettings::Instance().GetBottomSplitterPosition()));
+    if (rhymeLine_->height() > CollapsedSize)
+        return;
+    rhymeLine_->setFixedHeight(OpenSize(TDictSettings::Instance().GetBottomSplitterPosition()));
+    // Its own refresh in the constructor was skipped: it was not visible yet.
+    if (auto *lines = qobject_cast<TfrmRhymeLines *>(panel))
+        lines->Refresh();
 }
 
 void TPanelDocking::ArrangeSidePanels()

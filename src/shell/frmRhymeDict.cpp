@@ -533,8 +533,13 @@ void TfrmRhymeDict::ActionExecute(QObject *sender)
     else if (sender == d->actViewCustomDataGutter)
         docking_->UpdateVerseFormStrip();
     else if (sender == d->actAdvanced) {
-        if (!LookupBoxActive())
-            TDictionaryList::Instance().SetWord(QString());
+        // The panels of the new mode heard nothing while the other mode was current: announce
+        // the word (the kept one, or none) so that they do not show an earlier word's results.
+        TDictionaryList &dict = TDictionaryList::Instance();
+        if (!LookupBoxActive() && !dict.GetWord().isEmpty())
+            dict.SetWord(QString());
+        else
+            dict.WordChanged.Notify(&dict);
     } else if (sender == d->actFileNameChange)
         UpdateTitle(frameAdvanced_->property("FileName").toString());
     else if (sender == d->actStartStatus)

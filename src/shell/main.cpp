@@ -2,6 +2,7 @@
 #include "FrameAdvanced.h"
 #include "Startup.h"
 #include "frmRhymeDict.h"
+#include "frmSimple.h"
 
 #include <QApplication>
 
@@ -21,6 +22,10 @@ int main(int argc, char **argv)
                 module->SetDocumentOpen(open);
         };
         return frame;
+    };
+    TfrmRhymeDict::SimpleFrameFactory = [](QWidget *parent) -> QWidget * {
+        TDataModule1 *data = TDataModule1::Find();
+        return new TFrameSimple(parent, data ? &data->ActionEvent : nullptr);
     };
     return RunProgram(app);
 }

@@ -159,9 +159,8 @@ TEST_F(DockingTest, UnknownPanelClassDocksNothing)
 {
     WriteSettings();
     StartShown();
-    ASSERT_FALSE(TDictFrame::IsRegistered(QStringLiteral("TfrmRhymeLines")));
-    Data()->actRhymeLines->trigger();
-    EXPECT_TRUE(Data()->actRhymeLines->isChecked());
+    ASSERT_FALSE(TDictFrame::IsRegistered(QStringLiteral("TfrmNoSuchPanel")));
+    Docking()->TogglePanel(TDock::RhymeLine, QStringLiteral("TfrmNoSuchPanel"));
     EXPECT_EQ(TPanelDocking::PanelCount(Docking()->pnlRhymeLine()), 0);
     EXPECT_LE(Docking()->pnlRhymeLine()->height(), TPanelDocking::CollapsedSize);
 }

@@ -1,0 +1,165 @@
+#include "ShellFixture.h"
+
+#include "FrameAdvanced.h"
+#include "LookupBox.h"
+#include "MainMenus.h"
+#include "frmCombined.h"
+#include "frmRhymeLines.h"
+#include "frmSimple.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QToolBar>
+
+// The main window with the real frames of both modes, as the program builds it.
+class LookupModeTest : public ShellFixture
+{
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        savedAdvanced_ = TfrmRhymeDict::AdvancedFrameFactory;
+        savedSimple_ = TfrmRhymeDict::SimpleFrameFactory;
+        TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) -> QWidget * {
+            TDataModule1 *data = TDataModule1::Find();
+            auto *frame = new TFrameAdvanced(parent, data ? &data->ActionEvent : nullptr);
+            frame->DocumentOpenHook = [](bool open) {
+                if (TDataModule1 *module = TDataModule1::Find())
+                    module->SetDocumentOpen(open);
+            };
+            return frame;
+        };
+        TfrmRhymeDict::SimpleFrameFactory = [](QWidget *parent) -> QWidget * {
+            TDataModule1 *data = TDataModule1::Find();
+            return new TFrameSimple(parent, data ? &data->ActionEvent : nullptr);
+        };
+        WriteList("rpoetry.dat", {{"UHV", "1@Of kindness and of love#2@So high above"},
+                                  {"1[P]", "Wordsworth@Poems"},
+                                  {"2[P]", "Milton@Paradise Lost"}});
+    }
+    void TearDown() override
+    {
+        ShellFixture::TearDown();
+        TfrmRhymeDict::AdvancedFrameFactory = savedAdvanced_;
+        TfrmRhymeDict::SimpleFrameFactory = savedSimple_;
+    }
+
+    TFrameSimple *Simple() const
+    {
+        return qobject_cast<TFrameSimple *>(program.window->FrameSimple());
+    }
+    static QString Text(const QPlainTextEdit *memo) { return memo->toPlainText(); }
+    void TypeIntoLookupBox(const QString &text)
+    {
+        TLookupBox *box = program.window->cmbLookup();
+        program.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(program.window.get()));
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), text);
+        WaitForDebounce();
+    }
+    // Whether the parts of Cadenzio mode are shown (true) or all hidden (false).
+    void ExpectCadenzioParts(bool shown)
+    {
+        TfrmRhymeDict *window = program.window.get();
+        for (QToolBar *bar : window->Menus()->ToolBars())
+            EXPECT_EQ(bar->isVisibleTo(window), shown) << bar->objectName().toStdString();
+        EXPECT_EQ(Docking()->pnlRight()->isVisibleTo(window), shown);
+        EXPECT_EQ(Docking()->pnlLeft()->isVisibleTo(window), shown);
+        EXPECT_EQ(window->Menus()->mnuEdit->menuAction()->isVisible(), shown);
+        EXPECT_EQ(window->Menus()->mnuSamples->menuAction()->isVisible(), shown);
+        EXPECT_EQ(Docking()->pnlRhymeLine()->isVisibleTo(window), shown);
+        EXPECT_EQ(window->FrameAdvanced()->isVisibleTo(window), shown);
+        EXPECT_EQ(window->FrameSimple()->isVisibleTo(window), !shown);
+        EXPECT_TRUE(window->Menus()->tbarLookup->isVisibleTo(window));
+    }
+
+private:
+    TfrmRhymeDict::FrameFactory savedAdvanced_;
+    TfrmRhymeDict::FrameFactory savedSimple_;
+};
+
+TEST_F(LookupModeTest, SwitchingModesKeepsTheDocumentAndHidesTheOtherModesParts)
+{
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    ASSERT_NE(Simple(), nullptr);
+    QPlainTextEdit *editor = window->Editor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible()) << "a new document is open at start";
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("true love"));
+    ASSERT_TRUE(editor->document()->isModified());
+    ExpectCadenzioParts(true);
+
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 0);
+    ExpectCadenzioParts(false);
+    EXPECT_FALSE(editor->isVisible());
+
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 1);
+    ExpectCadenzioParts(true);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("true love"));
+    EXPECT_TRUE(editor->document()->isModified());
+}
+
+TEST_F(LookupModeTest, WordOfTheActiveLookupBoxIsShownByTheOtherModesPanels)
+{
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    ASSERT_TRUE(Simple()->PanelsPlaced()) << "placed at the first activation, in either mode";
+    TypeIntoLookupBox(QStringLiteral("read"));
+    ASSERT_EQ(Dict().GetWord(), QStringLiteral("read"));
+
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 0);
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("read"));
+    EXPECT_EQ(window->cmbLookup()->currentText(), QStringLiteral("read"));
+    // The Lookup-mode pages show the kept word, not what they showed before.
+    auto *combined = Simple()->findChild<TfrmCombinedSimple *>();
+    ASSERT_NE(combined, nullptr);
+    EXPECT_TRUE(Text(combined->plCombined()).startsWith(QStringLiteral("Standard Rhymes\nbed")));
+    EXPECT_EQ(Simple()->TabControl1()->count(), 2);
+
+    TypeIntoLookupBox(QStringLiteral("love"));
+    EXPECT_EQ(Simple()->TabControl1()->count(), 1);
+    EXPECT_TRUE(Text(combined->plCombined()).contains(QStringLiteral("Phrase & Proper Nouns")));
+    auto *lines = Simple()->findChild<TfrmRhymeLines *>();
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->Mode(), 0);
+    EXPECT_EQ(lines->Rows().Count(), 2);
+}
+
+TEST_F(LookupModeTest, RhymeLinesDockIsFilledAtOnceAndBelongsToCadenzioMode)
+{
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    Dict().SetWord(QStringLiteral("love"));
+    Data()->actRhymeLines->trigger();
+    auto *docked = Docking()->pnlRhymeLine()->findChild<TfrmRhymeLines *>();
+    ASSERT_NE(docked, nullptr);
+    EXPECT_EQ(docked->Mode(), 1);
+    EXPECT_EQ(docked->Rows().Count(), 2) << "filled when docked, not at the next word";
+    EXPECT_EQ(docked->Model()->index(0, 0).data().toString(),
+              QStringLiteral("Of kindness and of love"));
+    EXPECT_EQ(Docking()->pnlRhymeLine()->height(), Settings().GetBottomSplitterPosition());
+
+    Data()->actAdvanced->trigger();
+    EXPECT_FALSE(Docking()->pnlRhymeLine()->isVisibleTo(window));
+    EXPECT_NE(Simple()->findChild<TfrmRhymeLines *>(), docked);
+    Data()->actAdvanced->trigger();
+    EXPECT_TRUE(Docking()->pnlRhymeLine()->isVisibleTo(window));
+
+    const QPointer<TfrmRhymeLines> lookupLines = Simple()->findChild<TfrmRhymeLines *>();
+    Data()->actRhymeLines->trigger();
+    EXPECT_EQ(Docking()->pnlRhymeLine()->findChild<TfrmRhymeLines *>(), nullptr);
+    EXPECT_NE(lookupLines, nullptr) << "the Lookup-mode table is not the docked one";
+    EXPECT_EQ(Docking()->pnlRhymeLine()->height(), 1);
+}
