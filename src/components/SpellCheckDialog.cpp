@@ -149,7 +149,8 @@ void TSpellCheckDialog::SelectInEditor()
 void TSpellCheckDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    AvoidSelection();
+    // Once shown: the window system places a window as it maps it, over a move made before.
+    QMetaObject::invokeMethod(this, &TSpellCheckDialog::AvoidSelection, Qt::QueuedConnection);
 }
 
 // Moves the dialog off the word it asks about: below it, or above it when there is no room below.
