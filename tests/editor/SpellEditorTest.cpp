@@ -207,7 +207,17 @@ TEST_F(SpellEditorTest, SpellCheckCommandCorrectsTheTextAndPutsTheCaretBack)
         dialog->edChangeTo()->setText(QStringLiteral("got"));
         dialog->btnChange()->click();
     });
+    // Where the caret was when the status was last brought up to date.
+    int statusCaret = -1;
+    QObject::connect(actions->Action("actUpdateInfo"), &QAction::triggered, actions.get(),
+                     [this, &statusCaret] { statusCaret = editor()->textCursor().position(); });
+    int statusAtMessage = -1;
+    frame->ShowMessage = [this, &statusCaret, &statusAtMessage](const QString &message) {
+        messages << message;
+        statusAtMessage = statusCaret;
+    };
     Broadcast("actSpellCheck");
+    EXPECT_EQ(statusAtMessage, 8); // the end message stands over the status of the caret put back
     EXPECT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.value(1), QStringLiteral("receive"));
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("one got two\nweird three"));
