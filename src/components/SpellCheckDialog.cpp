@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -142,6 +143,37 @@ void TSpellCheckDialog::SelectInEditor()
                        QTextCursor::KeepAnchor);
     editor_.setTextCursor(cursor);
     editor_.ensureCursorVisible();
+    AvoidSelection();
+}
+
+void TSpellCheckDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Once shown: the window system places a window as it maps it, over a move made before.
+    QMetaObject::invokeMethod(this, &TSpellCheckDialog::AvoidSelection, Qt::QueuedConnection);
+}
+
+// Moves the dialog off the word it asks about: below it, or above it when there is no room below.
+void TSpellCheckDialog::AvoidSelection()
+{
+    if (!isVisible() || !session_.HasCurrent())
+        return;
+    QTextCursor first(editor_.document());
+    first.setPosition(session_.CurrentPosition());
+    QTextCursor last(editor_.document());
+    last.setPosition(session_.CurrentPosition() + session_.Current().length);
+    const QWidget *view = editor_.viewport();
+    const QRect word(view->mapToGlobal(editor_.cursorRect(first).topLeft()),
+                     view->mapToGlobal(editor_.cursorRect(last).bottomRight()));
+    const QRect frame = frameGeometry();
+    if (!frame.intersects(word.normalized()))
+        return;
+    constexpr int Gap = 8;
+    int top = word.normalized().bottom() + Gap;
+    const QRect room = screen() ? screen()->availableGeometry() : QRect();
+    if (room.isValid() && top + frame.height() > room.bottom())
+        top = std::max(room.top(), word.normalized().top() - Gap - frame.height());
+    move(frame.x(), top);
 }
 
 void TSpellCheckDialog::Advance()

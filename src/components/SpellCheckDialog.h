@@ -45,8 +45,12 @@ public:
     QPushButton *btnAdd() const { return btnAdd_; }
     QPushButton *btnCancel() const { return btnCancel_; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void BuildControls();
+    void AvoidSelection();
     void ConnectButtons();
     void ShowCurrent();
     void SelectInEditor();

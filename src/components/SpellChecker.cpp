@@ -137,7 +137,8 @@ bool TSpellChecker::IsCorrect(const QString &word) const
     if (!hunspell_ || word.isEmpty())
         return true;
     const QString form = SpellingForm(word);
-    if (ignored_.contains(form))
+    // An ignored word in small letters is ignored with a capital or in capitals too.
+    if (ignored_.contains(form) || ignored_.contains(form.toLower()))
         return true;
     const auto known = known_.constFind(form);
     if (known != known_.cend())

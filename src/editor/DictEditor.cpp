@@ -11,9 +11,30 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextDocumentLayout>
 #include <QTextLayout>
 
 #include <algorithm>
+
+namespace {
+
+// Qt takes the characters removed and added together as the stretch an edit changed, so a
+// change of one line's highlighting (reported as the whole line removed and added again)
+// reaches into the next lines and costs a layout of the whole view. In the text as it now is,
+// the change spans only what was added.
+class TPlainLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int, int charsAdded) override
+    {
+        QPlainTextDocumentLayout::documentChanged(from, 0, charsAdded);
+    }
+};
+
+} // namespace
 
 QString TDictEditor::DefaultSeparators()
 {
@@ -39,6 +60,9 @@ bool IsNavigationKey(int key)
 
 TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
+    auto *text = new QTextDocument(this);
+    text->setDocumentLayout(new TPlainLayout(text));
+    setDocument(text);
     setObjectName(QStringLiteral("plMain"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);

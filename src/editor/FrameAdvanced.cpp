@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Holds the dictionary set's delay lock for a scope, so editor events leave no debounce behind.
@@ -352,11 +353,22 @@ void TFrameAdvanced::ShowThesaurus()
     TThesaurusDialog::Execute(this, engine, TDictionaryList::Instance().GetWord());
 }
 
-// The marks of live spelling follow the corrections made in the dialog.
+// The marks of live spelling follow the corrections made in the dialog. Marking again is an
+// edit of the editor's formats, which also brings the status up to the caret put back; it is
+// done before the end message, so that the message does not stand over a stale status.
 void TFrameAdvanced::SpellCheck()
 {
-    TSpellCheckDialog::Execute(*plMain_, TSpellChecker::Instance(), ShowMessage);
-    plMain_->Highlighter()->rehighlight();
+    bool marked = false;
+    const auto remark = [this, &marked] {
+        if (!std::exchange(marked, true))
+            plMain_->Highlighter()->rehighlight();
+    };
+    TSpellCheckDialog::Execute(*plMain_, TSpellChecker::Instance(),
+                               [this, &remark](const QString &message) {
+                                   remark();
+                                   ShowMessage(message);
+                               });
+    remark();
 }
 
 void TFrameAdvanced::ConnectDocuments()

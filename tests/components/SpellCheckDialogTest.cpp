@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -61,6 +62,32 @@ TEST_F(SpellCheckDialogTest, ShowsTheWordInItsLineSelectedInTheEditor)
     dialog.btnChange()->click();
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("I <b>get</b> it"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted); // nothing left
+}
+
+TEST_F(SpellCheckDialogTest, StaysOffTheWordItAsksAbout)
+{
+    QStringList lines(12, QStringLiteral("a fine line"));
+    lines[1] = QStringLiteral("the recieve line");
+    lines[10] = QStringLiteral("the wierd line");
+    SetText(lines.join('\n'), 0);
+    editor.setGeometry(0, 0, 500, 500);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    TSpellCheckSession session(*editor.document(), checker, 0);
+    ASSERT_TRUE(session.Next());
+    TSpellCheckDialog dialog(editor, session, &editor);
+    dialog.move(0, 0); // over the word
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto wordRect = [this] {
+        const QRect caret = editor.cursorRect(); // the end of the selected word
+        return QRect(editor.viewport()->mapToGlobal(QPoint(0, caret.top())),
+                     editor.viewport()->mapToGlobal(caret.bottomRight()));
+    };
+    EXPECT_FALSE(dialog.frameGeometry().intersects(wordRect()));
+    dialog.btnIgnore()->click(); // on to "wierd", further down
+    EXPECT_EQ(session.Current().word, QStringLiteral("wierd"));
+    EXPECT_FALSE(dialog.frameGeometry().intersects(wordRect()));
 }
 
 TEST_F(SpellCheckDialogTest, RepeatedWordOffersItsRemoval)

@@ -133,6 +133,9 @@ TEST_F(SpellCheckerTest, IgnoreAllLastsForTheSessionOnly)
         EXPECT_FALSE(checker.IsCorrect(QStringLiteral("wierd"))); // answered and remembered
         checker.IgnoreAll(QStringLiteral("wierd"));
         EXPECT_TRUE(checker.IsCorrect(QStringLiteral("wierd")));
+        EXPECT_TRUE(checker.IsCorrect(QStringLiteral("Wierd")));
+        checker.IgnoreAll(QStringLiteral("Qwzx"));
+        EXPECT_FALSE(checker.IsCorrect(QStringLiteral("qwzx")));
         EXPECT_TRUE(Found(checker, QStringLiteral("so wierd")).isEmpty());
     }
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("spellconfig.dic"))));

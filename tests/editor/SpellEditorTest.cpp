@@ -87,6 +87,28 @@ TEST_F(SpellEditorTest, TypedMisspellingIsMarkedAsTheUserTypes)
     EXPECT_TRUE(Marks(0).isEmpty());
 }
 
+TEST_F(SpellEditorTest, RemarkingATypedLineLeavesTheOtherLinesLaidOut)
+{
+    // A key that moves a mark re-formats its line only; the lines after it keep their layout
+    // rather than being laid out again on the next paint.
+    SetText(QStringLiteral("a recieve\nsecond line\nthird line"), 1);
+    editor()->viewport()->repaint();
+    const QTextBlock next = editor()->document()->findBlockByNumber(1);
+    ASSERT_GT(next.layout()->lineCount(), 0);
+    QTest::keyClicks(editor(), QStringLiteral("n"));
+    EXPECT_EQ(Marks(0), QStringList("3+7"));
+    EXPECT_GT(next.layout()->lineCount(), 0);
+    EXPECT_GT(editor()->document()->findBlockByNumber(2).layout()->lineCount(), 0);
+    // Joining and splitting lines still lays out what changed.
+    QTest::keyClick(editor(), Qt::Key_End);
+    QTest::keyClick(editor(), Qt::Key_Delete);
+    EXPECT_EQ(editor()->document()->blockCount(), 2);
+    EXPECT_EQ(editor()->DisplayLine(0), QStringLiteral("an recievesecond line"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(editor()->DisplayLine(1), QStringLiteral("second line"));
+    EXPECT_EQ(editor()->DisplayLineCount(), 3);
+}
+
 TEST_F(SpellEditorTest, MenuOnAMisspellingOffersSuggestionsThenChoicesThenEditing)
 {
     SetText(QStringLiteral("I recieve it"), 0);
@@ -185,7 +207,17 @@ TEST_F(SpellEditorTest, SpellCheckCommandCorrectsTheTextAndPutsTheCaretBack)
         dialog->edChangeTo()->setText(QStringLiteral("got"));
         dialog->btnChange()->click();
     });
+    // Where the caret was when the status was last brought up to date.
+    int statusCaret = -1;
+    QObject::connect(actions->Action("actUpdateInfo"), &QAction::triggered, actions.get(),
+                     [this, &statusCaret] { statusCaret = editor()->textCursor().position(); });
+    int statusAtMessage = -1;
+    frame->ShowMessage = [this, &statusCaret, &statusAtMessage](const QString &message) {
+        messages << message;
+        statusAtMessage = statusCaret;
+    };
     Broadcast("actSpellCheck");
+    EXPECT_EQ(statusAtMessage, 8); // the end message stands over the status of the caret put back
     EXPECT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.value(1), QStringLiteral("receive"));
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("one got two\nweird three"));

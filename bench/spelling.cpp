@@ -1,0 +1,146 @@
+// Live spelling's cost on the user-interface thread: one key press in the middle of a
+// 5 000-line poem with the American English dictionary loaded, the editor and its gutters
+// repainted (against the same press with live spelling off); the check of one line, as the
+// highlighter runs it per key; a whole document highlighted, as on opening it; and one
+// suggestion lookup, as the right-click menu runs it.
+#include "AppFolders.h"
+#include "DictEditor.h"
+#include "DictionaryList.h"
+#include "EditorHighlighter.h"
+#include "FrameAdvanced.h"
+#include "Settings.h"
+#include "SpellChecker.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const char *const Verses[] = {
+    "Shall I compare thee to a summer's day? Thou art more lovely, and more temperate:",
+    "> Rough winds do shake the darling buds of May, see http://example.org/sonnets",
+    "And summer's lease hath all too short a date; the the wierd recieve of fortune,",
+    "Sometime too hot the eye of heaven shines, o'er the hills where Cadenzio sings"};
+
+QString Poem(int lines)
+{
+    QStringList out;
+    for (int i = 0; i < lines; ++i)
+        out << QString::fromLatin1(Verses[i % 4]);
+    return out.join(QLatin1Char('\n'));
+}
+
+void Press(QWidget *target, int key, const QString &text)
+{
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &down);
+    QApplication::sendEvent(target, &up);
+}
+
+void KeyPressBench(benchmark::State &state, bool spelling)
+{
+    TFrameAdvanced frame(nullptr, nullptr);
+    frame.resize(900, 700);
+    frame.show();
+    frame.Initialize(1);
+    TDictEditor *editor = frame.plMain();
+    editor->Highlighter()->SetLiveSpelling(spelling);
+    editor->setPlainText(Poem(5000));
+    QTextCursor cursor(editor->document()->findBlockByNumber(2502)); // the misspelled line
+    cursor.movePosition(QTextCursor::EndOfWord);
+    editor->setTextCursor(cursor);
+    editor->centerCursor();
+    QApplication::processEvents();
+    bool typed = false;
+    for (auto _ : state) {
+        // Type and rub out in turn, so the document stays the same size.
+        if (typed)
+            Press(editor, Qt::Key_Backspace, QString());
+        else
+            Press(editor, Qt::Key_S, QStringLiteral("s"));
+        typed = !typed;
+        frame.repaint();
+    }
+    state.counters["lines"] = editor->document()->blockCount();
+}
+
+void CheckLineBench(benchmark::State &state)
+{
+    const TSpellChecker &checker = TSpellChecker::Instance();
+    const QString line = QString::fromLatin1(Verses[2]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checker.CheckLine(line));
+}
+
+// Every word new to the checker: the price of a line no answer is remembered for.
+void CheckNewLineBench(benchmark::State &state)
+{
+    TSpellChecker checker(TSpellChecker::DefaultAffixFile(), TSpellChecker::DefaultDictionaryFile(),
+                          TSpellChecker::DefaultUserFile());
+    int round = 0;
+    for (auto _ : state) {
+        const QString suffix =
+            QString::number(++round, 36).replace(QRegularExpression("[0-9]"), "q");
+        benchmark::DoNotOptimize(checker.CheckLine(
+            QStringLiteral("then%1 all%1 the%1 wierd%1 winds%1 of%1 May%1 blow%1").arg(suffix)));
+    }
+}
+
+void OpenDocumentBench(benchmark::State &state)
+{
+    TDictEditor editor;
+    editor.resize(900, 700);
+    const QString poem = Poem(5000);
+    for (auto _ : state) {
+        editor.setPlainText(poem);
+        QApplication::processEvents();
+    }
+}
+
+void SuggestBench(benchmark::State &state)
+{
+    const TSpellChecker &checker = TSpellChecker::Instance();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checker.Suggest(QStringLiteral("recieve")));
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(KeyPressBench, live_spelling, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(KeyPressBench, no_spelling, false)->Unit(benchmark::kMillisecond);
+BENCHMARK(CheckLineBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CheckNewLineBench)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OpenDocumentBench)->Unit(benchmark::kMillisecond);
+BENCHMARK(SuggestBench)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir; // settings.ini, the dictionary, the (absent) word lists
+    OverrideAppFolder(dir.path());
+    for (const char *ext : {".aff", ".dic"})
+        QFile::copy(QStringLiteral(TOLVANE_APP_DIR "/en_US") + ext,
+                    dir.filePath(QStringLiteral("en_US") + ext));
+    if (!TSpellChecker::Instance().IsAvailable()) {
+        fprintf(stderr, "%s\n", qPrintable(TSpellChecker::Instance().ErrorMessage()));
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    TSpellChecker::FreeInstance();
+    TDictionaryList::FreeInstance();
+    TDictSettings::FreeInstance();
+    return 0;
+}
