@@ -1,6 +1,6 @@
 // The cost of the no-cache rule: every getter opens, reads and parses settings.ini.
-#include "AppFolders.h"
 #include "Settings.h"
+#include "AppFolders.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,13 +14,30 @@ namespace {
 QByteArray TypicalFile()
 {
     QByteArray b = "[MainForm]\n";
-    const char *keys[] = {"Left=100", "Top=80", "Width=1024", "Height=700", "Maximized=0",
-                          "DockRightSplitter=180", "DockLeftSplitter=150",
-                          "BottomSplitterPosition=150", "ShowLineNumbers=1", "ShowSyllables=1",
-                          "ShowVerseForms=0", "ShowRhymes=1", "ShowPhrases=1", "ShowRoundex=1",
-                          "ShowThesaurus=1", "ShowRhymeLines=0", "IsAdvanced=1", "IsListMode=0",
-                          "EditorWordWrap=1", "UITabsAsButtons=0", "UseDefaultPanelPos=1",
-                          "CommonTabSide=Left", "MoreTabSide=Right", "RhymeLineName=Poetry"};
+    const char *keys[] = {"Left=100",
+                          "Top=80",
+                          "Width=1024",
+                          "Height=700",
+                          "Maximized=0",
+                          "DockRightSplitter=180",
+                          "DockLeftSplitter=150",
+                          "BottomSplitterPosition=150",
+                          "ShowLineNumbers=1",
+                          "ShowSyllables=1",
+                          "ShowVerseForms=0",
+                          "ShowRhymes=1",
+                          "ShowPhrases=1",
+                          "ShowRoundex=1",
+                          "ShowThesaurus=1",
+                          "ShowRhymeLines=0",
+                          "IsAdvanced=1",
+                          "IsListMode=0",
+                          "EditorWordWrap=1",
+                          "UITabsAsButtons=0",
+                          "UseDefaultPanelPos=1",
+                          "CommonTabSide=Left",
+                          "MoreTabSide=Right",
+                          "RhymeLineName=Poetry"};
     for (const char *k : keys)
         b += QByteArray(k) + "\n";
     b += "\n[Font]\nFace=Arial\nSize=10\nColor=-16777208\nStyle=0\n";

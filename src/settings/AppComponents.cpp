@@ -71,4 +71,7 @@ void ShowWordInLookupBox(const QString &word)
     ExecuteWithCaption(QStringLiteral("actUpdateLookup"), word);
 }
 
-void OpenRecent(const QString &path) { ExecuteWithCaption(QStringLiteral("actOpenRecent"), path); }
+void OpenRecent(const QString &path)
+{
+    ExecuteWithCaption(QStringLiteral("actOpenRecent"), path);
+}

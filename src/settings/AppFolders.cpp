@@ -50,24 +50,40 @@ void OverrideAppFolder(const QString &folder)
     OverriddenFolder() = folder.isEmpty() ? QString() : WithDelimiter(folder);
 }
 
-QString VerseFormsFolder() { return AppFolder() + QStringLiteral("Verse Forms"); }
+QString VerseFormsFolder()
+{
+    return AppFolder() + QStringLiteral("Verse Forms");
+}
 
-QString SamplesFolder() { return AppFolder() + QStringLiteral("Samples"); }
+QString SamplesFolder()
+{
+    return AppFolder() + QStringLiteral("Samples");
+}
 
-QString WordExplorerFile() { return AppFolder() + QStringLiteral("cz.lex"); }
+QString WordExplorerFile()
+{
+    return AppFolder() + QStringLiteral("cz.lex");
+}
 
 QString DocumentsFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-QString GetLastFolder() { return LastFolder(); }
+QString GetLastFolder()
+{
+    return LastFolder();
+}
 
-void SetLastFolder(const QString &folder) { LastFolder() = folder; }
+void SetLastFolder(const QString &folder)
+{
+    LastFolder() = folder;
+}
 
 void ShellOpen(const QString &target)
 {
-    // Opening needs the platform services of a GUI application; without one there is nothing to ask.
+    // Opening needs the platform services of a GUI application; without one there is nothing to
+    // ask.
     if (target.isEmpty() || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
     QUrl url;
@@ -92,12 +108,12 @@ QObject *FindAppComponent(const QString &className)
 
 void ListTextFiles(const QString &folder, QStringList &list)
 {
-    // Windows listed files whose attributes are exactly "archive": here plain regular files that are
-    // not hidden, not symbolic links and writable by the user. A file without the owner's write bit
-    // counts as read-only even for a user (root) whom the bits do not stop.
+    // Windows listed files whose attributes are exactly "archive": here plain regular files that
+    // are not hidden, not symbolic links and writable by the user. A file without the owner's write
+    // bit counts as read-only even for a user (root) whom the bits do not stop.
     const QDir dir(folder);
-    const QFileInfoList entries =
-        dir.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QFileInfoList entries = dir.entryInfoList(
+        {QStringLiteral("*.txt")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo &info : entries) {
         if (info.isSymLink() || !info.isFile() || info.fileName().startsWith(QLatin1Char('.')))
             continue;

@@ -16,10 +16,13 @@
 
 namespace {
 
-constexpr qsizetype MaxValueBytes = 2047;   // GetPrivateProfileString's 2048-byte buffer
+constexpr qsizetype MaxValueBytes = 2047;     // GetPrivateProfileString's 2048-byte buffer
 constexpr qsizetype SectionKeyBudget = 16384; // TIniFile.ReadSection's buffer
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 struct Span
 {
@@ -39,13 +42,18 @@ Span Trim(const QByteArray &bytes, Span s)
 
 struct Line
 {
-    enum Kind { Other, Header, Entry };
+    enum Kind
+    {
+        Other,
+        Header,
+        Entry
+    };
     Kind kind = Other;
-    qsizetype start = 0;   // first byte of the line
+    qsizetype start = 0;      // first byte of the line
     qsizetype contentEnd = 0; // end of the line's text, before "\r\n" or "\n"
-    qsizetype next = 0;    // first byte of the next line (== size at the end)
-    Span name;             // section name (Header) or key (Entry), trimmed
-    Span value;            // Entry: value, trimmed
+    qsizetype next = 0;       // first byte of the next line (== size at the end)
+    Span name;                // section name (Header) or key (Entry), trimmed
+    Span value;               // Entry: value, trimmed
     qsizetype valueStart = 0; // Entry: first byte after "="
 };
 
@@ -167,7 +175,10 @@ bool IsValidUtf8(const char *p, qsizetype n)
     return true;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
+char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
 
 // A name the caller asks for, prepared once for many comparisons with names in the file.
 class Name
@@ -427,7 +438,8 @@ void TIniFile::Save(const QByteArray &bytes) const
     else
         f.cancelWriting();
     if (!ok)
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(fileName_).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Unable to write to %1").arg(fileName_).toStdString());
 }
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const

@@ -28,7 +28,8 @@ public:
     // "key=value" lines of a section in file order, with the values ReadString gives.
     QStringList ReadSectionValues(const QString &section) const;
 
-    // Writers throw std::runtime_error("Unable to write to <path>") when the file cannot be written.
+    // Writers throw std::runtime_error("Unable to write to <path>") when the file cannot be
+    // written.
     void WriteString(const QString &section, const QString &key, const QString &value);
     void WriteInteger(const QString &section, const QString &key, int value);
     void WriteBool(const QString &section, const QString &key, bool value);
@@ -36,8 +37,7 @@ public:
     void WriteStrings(const QString &section, const QStringList &keys, const QStringList &values);
     // EraseSection followed by writing keys[i] = values[i], in one atomic write; the section keeps
     // its place in the file. Empty lists just erase it.
-    void ReplaceSection(const QString &section, const QStringList &keys,
-                        const QStringList &values);
+    void ReplaceSection(const QString &section, const QStringList &keys, const QStringList &values);
     // Removes every entry line of key in the section.
     void DeleteKey(const QString &section, const QString &key);
     // Removes every section of that name with all its lines (comments included).

@@ -78,42 +78,62 @@ TDictSettings &TDictSettings::Instance()
     return *p;
 }
 
-void TDictSettings::FreeInstance() { Holder().reset(); }
+void TDictSettings::FreeInstance()
+{
+    Holder().reset();
+}
 
 TDictSettings::TDictSettings() : ini_(AppFolder() + QStringLiteral("settings.ini"))
 {
     firstRun_ = ini_.ReadSection(MainForm).isEmpty();
 }
 
-QString TDictSettings::FileName() const { return ini_.FileName(); }
+QString TDictSettings::FileName() const
+{
+    return ini_.FileName();
+}
 
 // ---- Section MainForm ----
 
 int TDictSettings::GetLeft() const
 {
-    return ini_.ReadInteger(MainForm, QStringLiteral("Left"), Centred(ScreenSize().width(), GetWidth()));
+    return ini_.ReadInteger(MainForm, QStringLiteral("Left"),
+                            Centred(ScreenSize().width(), GetWidth()));
 }
-void TDictSettings::SetLeft(int v) { ini_.WriteInteger(MainForm, QStringLiteral("Left"), v); }
+void TDictSettings::SetLeft(int v)
+{
+    ini_.WriteInteger(MainForm, QStringLiteral("Left"), v);
+}
 
 int TDictSettings::GetTop() const
 {
-    return ini_.ReadInteger(MainForm, QStringLiteral("Top"), Centred(ScreenSize().height(), GetHeight()));
+    return ini_.ReadInteger(MainForm, QStringLiteral("Top"),
+                            Centred(ScreenSize().height(), GetHeight()));
 }
-void TDictSettings::SetTop(int v) { ini_.WriteInteger(MainForm, QStringLiteral("Top"), v); }
+void TDictSettings::SetTop(int v)
+{
+    ini_.WriteInteger(MainForm, QStringLiteral("Top"), v);
+}
 
 #define TOLVANE_INT_KEY(Name, Section, Default)                                                    \
-    int TDictSettings::Get##Name() const                                                          \
+    int TDictSettings::Get##Name() const                                                           \
     {                                                                                              \
         return ini_.ReadInteger(Section, QStringLiteral(#Name), Default);                          \
     }                                                                                              \
-    void TDictSettings::Set##Name(int v) { ini_.WriteInteger(Section, QStringLiteral(#Name), v); }
+    void TDictSettings::Set##Name(int v)                                                           \
+    {                                                                                              \
+        ini_.WriteInteger(Section, QStringLiteral(#Name), v);                                      \
+    }
 
 #define TOLVANE_BOOL_KEY(Name, Section, Default)                                                   \
-    bool TDictSettings::Get##Name() const                                                         \
+    bool TDictSettings::Get##Name() const                                                          \
     {                                                                                              \
         return ini_.ReadBool(Section, QStringLiteral(#Name), Default);                             \
     }                                                                                              \
-    void TDictSettings::Set##Name(bool v) { ini_.WriteBool(Section, QStringLiteral(#Name), v); }
+    void TDictSettings::Set##Name(bool v)                                                          \
+    {                                                                                              \
+        ini_.WriteBool(Section, QStringLiteral(#Name), v);                                         \
+    }
 
 TOLVANE_INT_KEY(Width, MainForm, 800)
 TOLVANE_INT_KEY(Height, MainForm, 600)
@@ -168,9 +188,15 @@ void TDictSettings::SetMoreTabSide(bool right)
                      right ? QStringLiteral("Right") : QStringLiteral("Left"));
 }
 
-bool TDictSettings::CommonSideIsRight() const { return GetUseDefaultPanelPos() || GetCommonTabSide(); }
+bool TDictSettings::CommonSideIsRight() const
+{
+    return GetUseDefaultPanelPos() || GetCommonTabSide();
+}
 
-bool TDictSettings::MoreSideIsRight() const { return GetUseDefaultPanelPos() || GetMoreTabSide(); }
+bool TDictSettings::MoreSideIsRight() const
+{
+    return GetUseDefaultPanelPos() || GetMoreTabSide();
+}
 
 QString TDictSettings::GetRhymeLineName() const
 {
@@ -201,7 +227,10 @@ bool TDictSettings::GetSmartTabs(bool def) const
 {
     return ini_.ReadBool(EditorSection, QStringLiteral("SmartTabs"), def);
 }
-void TDictSettings::SetSmartTabs(bool v) { ini_.WriteBool(EditorSection, QStringLiteral("SmartTabs"), v); }
+void TDictSettings::SetSmartTabs(bool v)
+{
+    ini_.WriteBool(EditorSection, QStringLiteral("SmartTabs"), v);
+}
 
 // ---- Fonts (Algorithms 2) ----
 
@@ -229,7 +258,10 @@ void TDictSettings::WriteFont(const QString &section, const TFontInfo &font)
 
 // ---- File history (Algorithms 3) ----
 
-void TDictSettings::GetFileHistory(QStringList &list) const { list = ini_.ReadSection(FileHistorySection); }
+void TDictSettings::GetFileHistory(QStringList &list) const
+{
+    list = ini_.ReadSection(FileHistorySection);
+}
 
 void TDictSettings::AddToFileHistory(const QString &path)
 {
@@ -306,9 +338,11 @@ void TDictSettings::SetOnlineLookupEnabled(const QString &name, bool enabled)
 
 QString TDictSettings::GetCurrentServer() const
 {
-    return ini_.ReadString(CurrentServer, QStringLiteral("Name"), QString::fromLatin1(DefaultDictHost)) +
+    return ini_.ReadString(CurrentServer, QStringLiteral("Name"),
+                           QString::fromLatin1(DefaultDictHost)) +
            QLatin1Char('=') +
-           QString::number(ini_.ReadInteger(CurrentServer, QStringLiteral("Port"), DefaultDictPort));
+           QString::number(
+               ini_.ReadInteger(CurrentServer, QStringLiteral("Port"), DefaultDictPort));
 }
 
 void TDictSettings::SetCurrentServer(const QString &text)
@@ -358,7 +392,10 @@ void TDictSettings::SelectVerseForm(const QString &name)
     verseForm_ = VerseFormsFolder() + QLatin1Char('/') + name + QStringLiteral(".txt");
 }
 
-QString TDictSettings::GetVerseFormFile() const { return verseForm_; }
+QString TDictSettings::GetVerseFormFile() const
+{
+    return verseForm_;
+}
 
 QString TDictSettings::GetVerseFormExample() const
 {

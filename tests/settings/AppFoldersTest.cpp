@@ -1,5 +1,5 @@
-#include "AppComponents.h"
 #include "AppFolders.h"
+#include "AppComponents.h"
 #include "TempDir.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "AppFolders.h"
 #include "Settings.h"
+#include "AppFolders.h"
 #include "TempDir.h"
 
 #include <QDir>
@@ -305,7 +305,8 @@ TEST_F(SettingsTest, CurrentServer)
     EXPECT_EQ(s.GetCurrentServer(), "example=2628");
     s.SetCurrentServer("host=0x10");
     EXPECT_EQ(s.GetCurrentServer(), "host=16");
-    EXPECT_THROW(s.SetCurrentServer("a=b=1"), std::invalid_argument); // the name ends at the first "="
+    EXPECT_THROW(s.SetCurrentServer("a=b=1"),
+                 std::invalid_argument); // the name ends at the first "="
 }
 
 TEST_F(SettingsTest, CurrentServerWithoutEqualsOrBadPort)
@@ -333,7 +334,8 @@ TEST_F(SettingsTest, DictionaryPairsAndServers)
     QStringList names{"x"}, values{"y"};
     s.GetDictionaryPairs("Dictionary_Databases", names, values);
     EXPECT_EQ(names, QStringList({"wn", "gcide"}));
-    EXPECT_EQ(values, QStringList({"WordNet (r) 3.0", "The Collaborative International Dictionary"}));
+    EXPECT_EQ(values,
+              QStringList({"WordNet (r) 3.0", "The Collaborative International Dictionary"}));
     s.SetDictionaryPairs("Dictionary_Databases", {"a"}, {"b=c"});
     s.GetDictionaryPairs("Dictionary_Databases", names, values);
     EXPECT_EQ(names, QStringList({"a"}));
@@ -442,7 +444,8 @@ TEST_F(SettingsTest, RefusedWriteLeavesTheOldFileIntact)
     }
     EXPECT_EQ(Get(), old);
     EXPECT_EQ(s.GetWidth(), 1000);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"settings.ini"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"settings.ini"}));
 }
 
 } // namespace

@@ -6,9 +6,15 @@
 
 TempDir::TempDir() = default;
 
-QString TempDir::path() const { return dir_.path() + QLatin1Char('/'); }
+QString TempDir::path() const
+{
+    return dir_.path() + QLatin1Char('/');
+}
 
-QString TempDir::file(const QString &name) const { return path() + name; }
+QString TempDir::file(const QString &name) const
+{
+    return path() + name;
+}
 
 QString TempDir::write(const QString &name, const QByteArray &bytes) const
 {

@@ -9,8 +9,8 @@ class TempDir
 {
 public:
     TempDir();
-    QString path() const;                          // ends in "/"
-    QString file(const QString &name) const;       // path() + name
+    QString path() const;                    // ends in "/"
+    QString file(const QString &name) const; // path() + name
     QString write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;
 
