@@ -5,6 +5,7 @@
 #include "DataModule.h"
 #include "DictionaryList.h"
 #include "FrameAdvanced.h"
+#include "ProgramFrames.h"
 #include "Settings.h"
 #include "Startup.h"
 #include "frmRhymeDict.h"
@@ -33,24 +34,6 @@ void PrepareFolder()
     for (const char *name : {"rdict.dat", "sdxdict.dat", "rpoetry.dat"})
         QFile::copy(app + QLatin1String(name), Folder().filePath(QLatin1String(name)));
     OverrideAppFolder(Folder().path() + QLatin1Char('/'));
-}
-
-// Both frames as the program installs them.
-void InstallFrames()
-{
-    TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) -> QWidget * {
-        TDataModule1 *data = TDataModule1::Find();
-        auto *frame = new TFrameAdvanced(parent, data ? &data->ActionEvent : nullptr);
-        frame->DocumentOpenHook = [](bool open) {
-            if (TDataModule1 *module = TDataModule1::Find())
-                module->SetDocumentOpen(open);
-        };
-        return frame;
-    };
-    TfrmRhymeDict::SimpleFrameFactory = [](QWidget *parent) -> QWidget * {
-        TDataModule1 *data = TDataModule1::Find();
-        return new TFrameSimple(parent, data ? &data->ActionEvent : nullptr);
-    };
 }
 
 // The program started in the given mode, shown and activated; empty on failure.
@@ -188,7 +171,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     PrepareFolder();
-    InstallFrames();
+    InstallProgramFrames();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -24,19 +24,7 @@ protected:
         ShellFixture::SetUp();
         savedAdvanced_ = TfrmRhymeDict::AdvancedFrameFactory;
         savedSimple_ = TfrmRhymeDict::SimpleFrameFactory;
-        TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) -> QWidget * {
-            TDataModule1 *data = TDataModule1::Find();
-            auto *frame = new TFrameAdvanced(parent, data ? &data->ActionEvent : nullptr);
-            frame->DocumentOpenHook = [](bool open) {
-                if (TDataModule1 *module = TDataModule1::Find())
-                    module->SetDocumentOpen(open);
-            };
-            return frame;
-        };
-        TfrmRhymeDict::SimpleFrameFactory = [](QWidget *parent) -> QWidget * {
-            TDataModule1 *data = TDataModule1::Find();
-            return new TFrameSimple(parent, data ? &data->ActionEvent : nullptr);
-        };
+        InstallProgramFrames();
         WriteList("rpoetry.dat", {{"UHV", "1@Of kindness and of love#2@So high above"},
                                   {"1[P]", "Wordsworth@Poems"},
                                   {"2[P]", "Milton@Paradise Lost"}});

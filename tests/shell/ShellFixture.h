@@ -5,6 +5,7 @@
 #include "DictionaryList.h"
 #include "FrameAdvanced.h"
 #include "PanelDocking.h"
+#include "ProgramFrames.h"
 #include "Settings.h"
 #include "Startup.h"
 #include "TempDir.h"
@@ -79,15 +80,7 @@ protected:
     void UseEditorFrame()
     {
         placeholderFrame = TfrmRhymeDict::AdvancedFrameFactory;
-        TfrmRhymeDict::AdvancedFrameFactory = [](QWidget *parent) -> QWidget * {
-            TDataModule1 *data = TDataModule1::Find();
-            auto *frame = new TFrameAdvanced(parent, data ? &data->ActionEvent : nullptr);
-            frame->DocumentOpenHook = [](bool open) {
-                if (TDataModule1 *module = TDataModule1::Find())
-                    module->SetDocumentOpen(open);
-            };
-            return frame;
-        };
+        TfrmRhymeDict::AdvancedFrameFactory = MakeEditorFrame;
     }
 
     // Starts the program without the splash; fails the test on an error.
