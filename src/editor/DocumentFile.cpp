@@ -50,7 +50,9 @@ QString TDocumentFile::Decode(const QByteArray &bytes, TDocumentFormat &format)
 
 bool TDocumentFile::DecodeUtf8(const QByteArray &bytes, QString &text)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Our caller has taken off the byte-order mark; a second one is text and must stay.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     text = decoder.decode(bytes);
     return !decoder.hasError();
 }

@@ -62,6 +62,18 @@ TEST(DocumentFileTest, ByteOrderMarkIsKeptButNotShown)
     EXPECT_EQ(RoundTrip(bytes, format), bytes);
 }
 
+TEST(DocumentFileTest, OnlyTheLeadingByteOrderMarkIsTakenOff)
+{
+    // A second mark (a file saved twice by a careless tool) is text: dropping it loses bytes.
+    const QByteArray twice = "\xEF\xBB\xBF\xEF\xBB\xBFverse";
+    TDocumentFormat format;
+    EXPECT_EQ(TDocumentFile::Decode(twice, format), QChar(0xFEFF) + QStringLiteral("verse"));
+    EXPECT_EQ(RoundTrip(twice, format), twice);
+    const QByteArray markless = "verse\xEF\xBB\xBF";
+    EXPECT_EQ(RoundTrip(markless, format), markless);
+    EXPECT_FALSE(format.Bom);
+}
+
 TEST(DocumentFileTest, EveryEightBitByteSurvivesWhenTheFileIsNotUtf8)
 {
     QByteArray bytes = "Caf\xE9\r\n";
