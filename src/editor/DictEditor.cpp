@@ -296,7 +296,38 @@ std::unique_ptr<QMenu> TDictEditor::ContextMenu(const QPoint &viewportPos)
 {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(viewportPos));
     AddSpellingEntries(*menu, *this, *highlighter_, cursorForPosition(viewportPos), ReportError);
+    if (block_)
+        RouteEditEntriesToBlock(*menu);
     return menu;
+}
+
+// The standard entries act on the plain selection, which a block leaves empty. Paste keeps
+// the state the menu gave it (editable, text on the clipboard).
+void TDictEditor::RouteEditEntriesToBlock(QMenu &menu)
+{
+    auto route = [&](const char *name, const std::function<void()> &command) {
+        QAction *action = menu.findChild<QAction *>(QLatin1String(name));
+        if (action) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, command);
+        }
+        return action;
+    };
+    const bool removable = HasBlockSelection() && !isReadOnly();
+    const std::pair<QAction *, bool> entries[] = {
+        {route("edit-cut", [this] { Cut(); }), removable},
+        {route("edit-copy", [this] { Copy(); }), HasBlockSelection()},
+        {route("edit-delete", [this] { DeleteBlock(); }), removable}};
+    for (const auto &[action, enabled] : entries)
+        if (action)
+            action->setEnabled(enabled);
+    route("edit-paste", [this] { Paste(); });
+}
+
+void TDictEditor::DeleteBlock()
+{
+    if (block_)
+        EditBlock([block = *block_](QTextDocument &text) { return RemoveBlock(text, block); });
 }
 
 void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
@@ -460,7 +491,7 @@ void TDictEditor::Cut()
     if (!HasBlockSelection() || isReadOnly())
         return;
     Copy();
-    EditBlock([block = *block_](QTextDocument &text) { return RemoveBlock(text, block); });
+    DeleteBlock();
 }
 
 void TDictEditor::Copy()

@@ -102,6 +102,8 @@ private:
     void InsertIntoBlock(const QString &text);
     void ShowBlock();
     void PaintCarets();
+    void RouteEditEntriesToBlock(QMenu &menu);
+    void DeleteBlock();
 
     TEditorHighlighter *highlighter_ = nullptr;
     bool overLink_ = false;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -241,6 +242,26 @@ TEST_F(BlockSelection, OtherExtraSelectionsAreKept)
     EXPECT_EQ(ShownPieces(), (QStringList{"abcdef", "cde", "cde"}));
     QTest::keyClick(editor(), Qt::Key_Home);
     EXPECT_EQ(ShownPieces(), QStringList{"abcdef"});
+}
+
+TEST_F(BlockSelection, TheRightClickMenuActsOnTheBlock)
+{
+    SelectVerseBlock();
+    QTest::mousePress(editor()->viewport(), Qt::RightButton, {}, At(1, 0));
+    QTest::mouseRelease(editor()->viewport(), Qt::RightButton, {}, At(1, 0));
+    ASSERT_TRUE(editor()->HasBlockSelection());
+    const std::unique_ptr<QMenu> menu = editor()->ContextMenu(At(1, 0));
+    auto *copy = menu->findChild<QAction *>("edit-copy");
+    auto *remove = menu->findChild<QAction *>("edit-delete");
+    ASSERT_TRUE(copy && remove);
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "cde\n\ncde");
+    remove->trigger();
+    EXPECT_EQ(editor()->toPlainText(), "abf\na\nabfgh");
+    EXPECT_EQ(QApplication::clipboard()->text(), "cde\n\ncde");
 }
 
 TEST_F(BlockSelection, AReadOnlyEditorCopiesButDoesNotChange)
