@@ -53,10 +53,15 @@ TBlockSelection Carets(const TBlockSelection &block, int top, int bottom, int co
     return TBlockSelection({down ? top : bottom, column}, {down ? bottom : top, column});
 }
 
-// Runs an edit as one undo step.
-template <typename Edit> void AsOneStep(QTextDocument &document, Edit edit)
+// Runs an edit of a block as one undo step. Undo puts the caret where the step's cursor
+// was, so it starts at the block's top left corner.
+template <typename Edit>
+void AsOneStep(QTextDocument &document, const TBlockSelection &block, Edit edit)
 {
+    const QTextBlock top = document.findBlockByNumber(block.Top());
     QTextCursor step(&document);
+    if (top.isValid())
+        step.setPosition(top.position() + std::min(block.Left(), top.length() - 1));
     step.beginEditBlock();
     edit();
     step.endEditBlock();
@@ -77,7 +82,7 @@ QStringList TBlockSelection::Pieces(const QTextDocument &document) const
 
 TBlockSelection RemoveBlock(QTextDocument &document, const TBlockSelection &block)
 {
-    AsOneStep(document, [&] { RemovePieces(document, block); });
+    AsOneStep(document, block, [&] { RemovePieces(document, block); });
     return Carets(block, block.Top(), block.Bottom(), block.Left());
 }
 
@@ -87,7 +92,7 @@ TBlockSelection ReplaceBlock(QTextDocument &document, const TBlockSelection &blo
     const QStringList text = lines.isEmpty() ? QStringList{QString()} : lines;
     const bool everyRow = text.size() == 1;
     const int rows = everyRow ? block.RowCount() : int(text.size());
-    AsOneStep(document, [&] {
+    AsOneStep(document, block, [&] {
         RemovePieces(document, block);
         for (int row = 0; row < rows; ++row) {
             const QString &line = everyRow ? text.first() : text.at(row);
@@ -104,7 +109,7 @@ TBlockSelection DeleteAtCarets(QTextDocument &document, const TBlockSelection &b
     if (backward && column == 0)
         return block;
     const int from = backward ? column - 1 : column;
-    AsOneStep(document, [&] {
+    AsOneStep(document, block, [&] {
         for (int number = block.Top(); number <= block.Bottom(); ++number) {
             const QTextBlock paragraph = document.findBlockByNumber(number);
             if (paragraph.text().size() <= from)

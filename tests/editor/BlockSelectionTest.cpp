@@ -171,6 +171,19 @@ TEST_F(BlockSelection, CutRemovesTheBlockAsOneUndoStep)
     EXPECT_FALSE(editor()->InBlockMode()); // undo moved the caret
 }
 
+TEST_F(BlockSelection, UndoPutsTheCaretBackAtTheBlock)
+{
+    SetText(QStringLiteral("top line\n") + Verse, 0);
+    Drag(At(1, 2), At(3, 5));
+    editor()->Cut();
+    editor()->moveCursor(QTextCursor::End);
+    editor()->undo();
+    EXPECT_EQ(editor()->textCursor().blockNumber(), 1);
+    // At the restored piece, not at the document's start.
+    EXPECT_GE(editor()->textCursor().positionInBlock(), 2);
+    EXPECT_LE(editor()->textCursor().positionInBlock(), 5);
+}
+
 TEST_F(BlockSelection, DeleteRemovesTheBlockAndBackspaceThenWorksAtEveryCaret)
 {
     SelectVerseBlock();
