@@ -355,10 +355,14 @@ QString TDictEditor::BlockText() const
 
 void TDictEditor::SetBlockSelection(TBlockPoint anchor, TBlockPoint head)
 {
+    // Past its paragraph's end a corner reaches only so far: typing there fills the short lines
+    // with spaces up to it.
+    constexpr int MaxColumnsPastEnd = 1024;
     const int last = document()->blockCount() - 1;
     for (TBlockPoint *point : {&anchor, &head}) {
         point->paragraph = std::clamp(point->paragraph, 0, last);
-        point->column = std::max(0, point->column);
+        const int length = document()->findBlockByNumber(point->paragraph).length() - 1;
+        point->column = std::clamp(point->column, 0, length + MaxColumnsPastEnd);
     }
     // Watched only while there is a block, so that plain typing pays nothing for it.
     if (!block_) {
@@ -443,7 +447,7 @@ bool TDictEditor::BlockKeyPress(QKeyEvent *event)
             return block.HasWidth() ? RemoveBlock(text, block)
                                     : DeleteAtCarets(text, block, backward);
         });
-    else if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+    else if (!event->text().isEmpty() && QChar::isPrint(event->text().toUcs4().constFirst()) &&
              !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         InsertIntoBlock(event->text());
     else {

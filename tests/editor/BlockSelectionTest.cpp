@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <climits>
+
 namespace {
 
 const QString Verse = QStringLiteral("abcdef\na\nabcdefgh");
@@ -289,6 +291,21 @@ TEST_F(BlockSelection, AReadOnlyEditorCopiesButDoesNotChange)
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
     editor()->Copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "cde\n\ncde");
+}
+
+TEST_F(BlockSelection, CornersOutOfTheDocumentAreBroughtIntoIt)
+{
+    SetText(Verse, 0);
+    editor()->SetBlockSelection({-5, -3}, {99, 2});
+    EXPECT_EQ(editor()->BlockText(), "ab\na\nab");
+    // Far right of the text a typed character fills the lines with spaces, within reason.
+    editor()->SetBlockSelection({0, INT_MAX}, {2, INT_MAX});
+    QTest::keyClicks(editor(), "x");
+    const QStringList lines = editor()->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines.at(1).startsWith("a   "));
+    EXPECT_TRUE(lines.at(1).endsWith(" x"));
+    EXPECT_LT(editor()->document()->characterCount(), 5000);
 }
 
 TEST_F(BlockSelection, WithWordWrapColumnsCountInTheWholeParagraph)
