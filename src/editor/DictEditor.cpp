@@ -6,11 +6,15 @@
 #include "TextLinks.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QTextLayout>
 
@@ -33,6 +37,25 @@ protected:
         QPlainTextDocumentLayout::documentChanged(from, 0, charsAdded);
     }
 };
+
+// Marks the extra selections that show the block, so that any others are kept.
+constexpr int BlockPieceProperty = QTextFormat::UserProperty + 0x1b;
+
+bool IsBlockPiece(const QTextEdit::ExtraSelection &selection)
+{
+    return selection.format.hasProperty(BlockPieceProperty);
+}
+
+// Pasted or typed text as lines, without the empty one after a final line break.
+QStringList TextLines(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
 
 } // namespace
 
@@ -184,7 +207,25 @@ void TDictEditor::keyPressEvent(QKeyEvent *event)
         SetOverwrite(!overwriteMode());
         return;
     }
+    if (ExtendBlockByKey(event) || (block_ && BlockKeyPress(event)))
+        return;
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void TDictEditor::mousePressEvent(QMouseEvent *event)
+{
+    const bool left = event->button() == Qt::LeftButton;
+    if (left && event->modifiers() & Qt::AltModifier) {
+        const TBlockPoint at = BlockPointAt(event->position().toPoint());
+        const bool extend = block_ && event->modifiers() & Qt::ShiftModifier;
+        SetBlockSelection(extend ? block_->Anchor() : at, at);
+        blockDrag_ = true;
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    if (left)
+        EndBlockSelection();
+    QPlainTextEdit::mousePressEvent(event);
 }
 
 void TDictEditor::keyReleaseEvent(QKeyEvent *event)
@@ -196,7 +237,10 @@ void TDictEditor::keyReleaseEvent(QKeyEvent *event)
 
 void TDictEditor::mouseReleaseEvent(QMouseEvent *event)
 {
-    QPlainTextEdit::mouseReleaseEvent(event);
+    if (blockDrag_ && event->button() == Qt::LeftButton)
+        blockDrag_ = false; // the base class saw no press, so it has nothing to finish
+    else
+        QPlainTextEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         emit Click();
 }
@@ -213,7 +257,12 @@ void TDictEditor::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TDictEditor::mouseMoveEvent(QMouseEvent *event)
 {
-    QPlainTextEdit::mouseMoveEvent(event);
+    if (blockDrag_ && block_ && event->buttons() & Qt::LeftButton) {
+        SetBlockSelection(block_->Anchor(), BlockPointAt(event->position().toPoint()));
+        ensureCursorVisible();
+    } else {
+        QPlainTextEdit::mouseMoveEvent(event);
+    }
     UpdatePointer(event->position().toPoint());
     emit MouseMove(event->buttons());
 }
@@ -247,7 +296,38 @@ std::unique_ptr<QMenu> TDictEditor::ContextMenu(const QPoint &viewportPos)
 {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(viewportPos));
     AddSpellingEntries(*menu, *this, *highlighter_, cursorForPosition(viewportPos), ReportError);
+    if (block_)
+        RouteEditEntriesToBlock(*menu);
     return menu;
+}
+
+// The standard entries act on the plain selection, which a block leaves empty. Paste keeps
+// the state the menu gave it (editable, text on the clipboard).
+void TDictEditor::RouteEditEntriesToBlock(QMenu &menu)
+{
+    auto route = [&](const char *name, const std::function<void()> &command) {
+        QAction *action = menu.findChild<QAction *>(QLatin1String(name));
+        if (action) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, command);
+        }
+        return action;
+    };
+    const bool removable = HasBlockSelection() && !isReadOnly();
+    const std::pair<QAction *, bool> entries[] = {
+        {route("edit-cut", [this] { Cut(); }), removable},
+        {route("edit-copy", [this] { Copy(); }), HasBlockSelection()},
+        {route("edit-delete", [this] { DeleteBlock(); }), removable}};
+    for (const auto &[action, enabled] : entries)
+        if (action)
+            action->setEnabled(enabled);
+    route("edit-paste", [this] { Paste(); });
+}
+
+void TDictEditor::DeleteBlock()
+{
+    if (block_)
+        EditBlock([block = *block_](QTextDocument &text) { return RemoveBlock(text, block); });
 }
 
 void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
@@ -264,4 +344,237 @@ void TDictEditor::changeEvent(QEvent *event)
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         UpdateCaretWidth();
+}
+
+// --- block selection -------------------------------------------------------------------------
+
+QString TDictEditor::BlockText() const
+{
+    return block_ ? block_->Pieces(*document()).join(QLatin1Char('\n')) : QString();
+}
+
+void TDictEditor::SetBlockSelection(TBlockPoint anchor, TBlockPoint head)
+{
+    // Past its paragraph's end a corner reaches only so far: typing there fills the short lines
+    // with spaces up to it.
+    constexpr int MaxColumnsPastEnd = 1024;
+    const int last = document()->blockCount() - 1;
+    for (TBlockPoint *point : {&anchor, &head}) {
+        point->paragraph = std::clamp(point->paragraph, 0, last);
+        const int length = document()->findBlockByNumber(point->paragraph).length() - 1;
+        point->column = std::clamp(point->column, 0, length + MaxColumnsPastEnd);
+    }
+    // Watched only while there is a block, so that plain typing pays nothing for it.
+    if (!block_) {
+        blockCaretWatch_ = connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+            if (!editingBlock_)
+                EndBlockSelection();
+        });
+        // Select All makes a plain selection without moving the caret.
+        blockSelectionWatch_ = connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+            if (textCursor().hasSelection())
+                EndBlockSelection();
+        });
+    }
+    block_ = TBlockSelection(anchor, head);
+    // The caret goes to the head (or the end of its line), with no plain selection.
+    const QTextBlock paragraph = document()->findBlockByNumber(head.paragraph);
+    QTextCursor caret(paragraph);
+    caret.setPosition(paragraph.position() + std::min(head.column, paragraph.length() - 1));
+    editingBlock_ = true;
+    setTextCursor(caret);
+    editingBlock_ = false;
+    ShowBlock();
+}
+
+void TDictEditor::EndBlockSelection()
+{
+    if (!block_)
+        return;
+    block_.reset();
+    blockDrag_ = false;
+    disconnect(blockCaretWatch_);
+    disconnect(blockSelectionWatch_);
+    ShowBlock();
+}
+
+TBlockPoint TDictEditor::BlockPointAt(const QPoint &viewportPos) const
+{
+    const QTextCursor cursor = cursorForPosition(viewportPos);
+    int column = cursor.positionInBlock();
+    // Right of a line's end the columns go on in spaces' widths.
+    const int past = viewportPos.x() - cursorRect(cursor).x();
+    const int space = fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    if (cursor.atBlockEnd() && past > 0 && space > 0)
+        column += (past + space / 2) / space;
+    return {cursor.blockNumber(), column};
+}
+
+bool TDictEditor::ExtendBlockByKey(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != (Qt::AltModifier | Qt::ShiftModifier))
+        return false;
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const QTextCursor caret = textCursor();
+    const TBlockPoint at{caret.blockNumber(), caret.positionInBlock()};
+    const TBlockPoint anchor = block_ ? block_->Anchor() : at;
+    TBlockPoint head = block_ ? block_->Head() : at;
+    head.column += key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    head.paragraph += key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    SetBlockSelection(anchor, head);
+    ensureCursorVisible();
+    return true;
+}
+
+// A key while there is a block: true when the block took it. Any other key ends the block and
+// does what it always does.
+bool TDictEditor::BlockKeyPress(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+        key == Qt::Key_Meta || key == Qt::Key_AltGr)
+        return false; // a modifier on its way to a chord keeps the block
+    if (event->matches(QKeySequence::Copy))
+        Copy();
+    else if (event->matches(QKeySequence::Cut))
+        Cut();
+    else if (event->matches(QKeySequence::Paste))
+        Paste();
+    else if (key == Qt::Key_Backspace || key == Qt::Key_Delete)
+        EditBlock([backward = key == Qt::Key_Backspace, block = *block_](QTextDocument &text) {
+            return block.HasWidth() ? RemoveBlock(text, block)
+                                    : DeleteAtCarets(text, block, backward);
+        });
+    else if (!event->text().isEmpty() && QChar::isPrint(event->text().toUcs4().constFirst()) &&
+             !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        InsertIntoBlock(event->text());
+    else {
+        EndBlockSelection();
+        return false;
+    }
+    return true;
+}
+
+bool TDictEditor::EditBlock(const std::function<TBlockSelection(QTextDocument &)> &edit)
+{
+    if (!block_ || isReadOnly())
+        return false;
+    editingBlock_ = true;
+    const TBlockSelection after = edit(*document());
+    editingBlock_ = false;
+    SetBlockSelection(after.Anchor(), after.Head());
+    return true;
+}
+
+void TDictEditor::InsertIntoBlock(const QString &text)
+{
+    if (!block_)
+        return;
+    const QStringList lines = TextLines(text);
+    const TBlockSelection before = *block_;
+    if (!EditBlock([&](QTextDocument &d) { return ReplaceBlock(d, before, lines); }))
+        return;
+    if (lines.size() == 1)
+        return; // typing goes on at every caret
+    // Pasted lines end the block, with the caret after the last of them.
+    EndBlockSelection();
+    const QTextBlock end = document()->findBlockByNumber(before.Top() + int(lines.size()) - 1);
+    QTextCursor caret(end);
+    caret.setPosition(end.position() + before.Left() + int(lines.last().size()));
+    setTextCursor(caret);
+}
+
+void TDictEditor::Cut()
+{
+    if (!block_) {
+        cut();
+        return;
+    }
+    if (!HasBlockSelection() || isReadOnly())
+        return;
+    Copy();
+    DeleteBlock();
+}
+
+void TDictEditor::Copy()
+{
+    if (!block_)
+        copy();
+    else if (HasBlockSelection())
+        QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
+}
+
+void TDictEditor::Paste()
+{
+    if (!block_) {
+        paste();
+        return;
+    }
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (data && data->hasText())
+        InsertIntoBlock(data->text());
+}
+
+QMimeData *TDictEditor::createMimeDataFromSelection() const
+{
+    if (!block_)
+        return QPlainTextEdit::createMimeDataFromSelection();
+    auto data = std::make_unique<QMimeData>();
+    data->setText(BlockText());
+    return data.release(); // the caller owns it
+}
+
+void TDictEditor::ShowBlock()
+{
+    QList<QTextEdit::ExtraSelection> selections = extraSelections();
+    selections.removeIf(IsBlockPiece);
+    if (block_ && block_->HasWidth()) {
+        QTextCharFormat format;
+        format.setBackground(palette().brush(QPalette::Highlight));
+        format.setForeground(palette().brush(QPalette::HighlightedText));
+        format.setProperty(BlockPieceProperty, true);
+        for (int number = block_->Top(); number <= block_->Bottom(); ++number) {
+            const QTextBlock paragraph = document()->findBlockByNumber(number);
+            const int length = paragraph.length() - 1;
+            if (length <= block_->Left())
+                continue;
+            QTextCursor piece(paragraph);
+            piece.setPosition(paragraph.position() + block_->Left());
+            piece.setPosition(paragraph.position() + std::min(length, block_->Right()),
+                              QTextCursor::KeepAnchor);
+            selections << QTextEdit::ExtraSelection{piece, format};
+        }
+    }
+    setExtraSelections(selections);
+    viewport()->update(); // the carets of a block of no width
+    emit selectionChanged();
+}
+
+void TDictEditor::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (block_ && !block_->HasWidth() && block_->RowCount() > 1)
+        PaintCarets();
+}
+
+// A block of no width shows a caret on each of its rows, at its column even past a line's end.
+void TDictEditor::PaintCarets()
+{
+    QPainter painter(viewport());
+    const int space = fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    const int first = std::max(block_->Top(), firstVisibleBlock().blockNumber());
+    for (int number = first; number <= block_->Bottom(); ++number) {
+        const QTextBlock paragraph = document()->findBlockByNumber(number);
+        const int length = paragraph.length() - 1;
+        QTextCursor at(paragraph);
+        at.setPosition(paragraph.position() + std::min(length, block_->Left()));
+        const QRect rect = cursorRect(at);
+        if (rect.top() > viewport()->height())
+            break;
+        const int x = rect.x() + std::max(0, block_->Left() - length) * space;
+        painter.fillRect(x, rect.top(), std::max(1, cursorWidth()), rect.height(),
+                         palette().text());
+    }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "BlockSelection.h"
 #include "ParagraphCursor.h"
 
 #include <QPlainTextEdit>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMenu;
 class TEditorHighlighter;
@@ -36,6 +38,20 @@ public:
     bool WordWrap() const { return lineWrapMode() != NoWrap; }
     void SetOverwrite(bool overwrite);
 
+    // Block (column) selection: Alt with a left drag, or Alt+Shift with the arrow keys. Any
+    // other click or caret move ends it.
+    bool HasBlockSelection() const { return block_ && block_->HasWidth(); }
+    bool InBlockMode() const { return block_.has_value(); }
+    std::optional<TBlockSelection> BlockSelection() const { return block_; }
+    QString BlockText() const;
+    void SetBlockSelection(TBlockPoint anchor, TBlockPoint head);
+    void EndBlockSelection();
+    // The Edit commands, for a block as for a plain selection (copy() and cut() of the base
+    // class see only the plain one).
+    void Cut();
+    void Copy();
+    void Paste();
+
     // For the gutters, which paint the rows the editor shows.
     QTextBlock FirstVisibleBlock() const { return firstVisibleBlock(); }
     QRectF BlockGeometry(const QTextBlock &block) const;
@@ -63,6 +79,9 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -76,9 +95,23 @@ private:
     void LayOutAll();
     void LayOutChange(int position, int removed, int added);
     void UpdatePointer(const QPoint &viewportPos);
+    TBlockPoint BlockPointAt(const QPoint &viewportPos) const;
+    bool BlockKeyPress(QKeyEvent *event);
+    bool ExtendBlockByKey(QKeyEvent *event);
+    bool EditBlock(const std::function<TBlockSelection(QTextDocument &)> &edit);
+    void InsertIntoBlock(const QString &text);
+    void ShowBlock();
+    void PaintCarets();
+    void RouteEditEntriesToBlock(QMenu &menu);
+    void DeleteBlock();
 
     TEditorHighlighter *highlighter_ = nullptr;
     bool overLink_ = false;
+    std::optional<TBlockSelection> block_;
+    bool blockDrag_ = false;
+    bool editingBlock_ = false; // the block's own edits and caret moves keep it
+    QMetaObject::Connection blockCaretWatch_;
+    QMetaObject::Connection blockSelectionWatch_;
 };
 
 // True for Page Up, Page Down, End, Home and the four arrow keys.

@@ -5,6 +5,7 @@
 #include "AppFolders.h"
 #include "Common.h"
 #include "DataModule.h"
+#include "DictEditor.h"
 #include "DictStatusBar.h"
 #include "DictionaryList.h"
 #include "FindDialog.h"
@@ -212,6 +213,11 @@ void TfrmRhymeDict::ConnectActions()
             &TfrmRhymeDict::UpdateEditActions);
     connect(lookup_->lineEdit(), &QLineEdit::selectionChanged, this,
             &TfrmRhymeDict::UpdateEditActions);
+    if (QPlainTextEdit *editor = Editor())
+        connect(editor, &QPlainTextEdit::selectionChanged, this, [this] {
+            if (TDictionaryList::Exists() && IsCadenzio() && EditorFocused())
+                UpdateSelectionActions(true);
+        });
     UpdateEditActions();
 }
 
@@ -581,14 +587,23 @@ void TfrmRhymeDict::UpdateEditActions()
     a->actPrintPreview1->setEnabled(editor && editor->isVisible());
     if (!cadenzio)
         return; // Lookup mode leaves the rest as it was
-    const bool selection =
-        focused ? editor->textCursor().hasSelection() : lookup_->lineEdit()->hasSelectedText();
-    a->EditCut1->setEnabled(selection);
-    a->EditCopy1->setEnabled(selection);
+    UpdateSelectionActions(focused);
     a->EditUndo1->setEnabled(focused && editor->document()->isUndoAvailable());
     a->EditRedo1->setEnabled(focused && editor->document()->isRedoAvailable());
     for (QAction *action : {a->EditSelectAll1, a->EditFind1, a->EditReplace1})
         action->setEnabled(focused);
+}
+
+// Cut and Copy follow the editor's selection, plain or block, or else the lookup box's.
+void TfrmRhymeDict::UpdateSelectionActions(bool editorFocused)
+{
+    QPlainTextEdit *editor = Editor();
+    const auto *verse = qobject_cast<const TDictEditor *>(editor);
+    const bool selection =
+        editorFocused ? editor->textCursor().hasSelection() || (verse && verse->HasBlockSelection())
+                      : lookup_->lineEdit()->hasSelectedText();
+    actions_->EditCut1->setEnabled(selection);
+    actions_->EditCopy1->setEnabled(selection);
 }
 
 void TfrmRhymeDict::EditCut()
@@ -596,7 +611,10 @@ void TfrmRhymeDict::EditCut()
     if (!IsCadenzio())
         return;
     if (EditorFocused()) {
-        Editor()->cut();
+        if (auto *verse = qobject_cast<TDictEditor *>(Editor()))
+            verse->Cut(); // a block selection too
+        else
+            Editor()->cut();
         return;
     }
     QApplication::clipboard()->setText(lookup_->currentText());
@@ -607,20 +625,24 @@ void TfrmRhymeDict::EditCopy()
 {
     if (!IsCadenzio())
         return;
-    if (EditorFocused())
-        Editor()->copy();
-    else
+    if (!EditorFocused())
         QApplication::clipboard()->setText(lookup_->currentText());
+    else if (auto *verse = qobject_cast<TDictEditor *>(Editor()))
+        verse->Copy(); // a block selection too
+    else
+        Editor()->copy();
 }
 
 void TfrmRhymeDict::EditPaste()
 {
     if (!IsCadenzio())
         return;
-    if (EditorFocused())
-        Editor()->paste();
-    else
+    if (!EditorFocused())
         lookup_->setEditText(QApplication::clipboard()->text());
+    else if (auto *verse = qobject_cast<TDictEditor *>(Editor()))
+        verse->Paste(); // a block selection too
+    else
+        Editor()->paste();
 }
 
 void TfrmRhymeDict::TogglePanels()

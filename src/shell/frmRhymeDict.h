@@ -79,6 +79,7 @@ public:
 
     // Recomputes the enabled state of the edit actions.
     void UpdateEditActions();
+    void UpdateSelectionActions(bool editorFocused);
 
 protected:
     void showEvent(QShowEvent *event) override;
