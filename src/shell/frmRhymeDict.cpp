@@ -114,6 +114,10 @@ TfrmRhymeDict::~TfrmRhymeDict()
     // not hear of it.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    if (QPlainTextEdit *editor = Editor()) {
+        disconnect(editor, nullptr, this, nullptr);
+        editor->removeEventFilter(this);
+    }
     Unsubscribe();
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
                                QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
@@ -207,12 +211,32 @@ void TfrmRhymeDict::ConnectActions()
         if (OptionsHook)
             OptionsHook(this);
     });
+    ConnectEditActions();
+}
+
+// The enabled states follow everything they depend on: the focus, the clipboard, both
+// selections, the editor's undo history and whether the editor is shown.
+void TfrmRhymeDict::ConnectEditActions()
+{
     connect(qApp, &QApplication::focusChanged, this, &TfrmRhymeDict::UpdateEditActions);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &TfrmRhymeDict::UpdateEditActions);
     connect(lookup_->lineEdit(), &QLineEdit::selectionChanged, this,
             &TfrmRhymeDict::UpdateEditActions);
+    if (QPlainTextEdit *editor = Editor()) {
+        connect(editor, &QPlainTextEdit::selectionChanged, this, &TfrmRhymeDict::UpdateEditActions);
+        connect(editor, &QPlainTextEdit::undoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
+        connect(editor, &QPlainTextEdit::redoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
+        editor->installEventFilter(this);
+    }
     UpdateEditActions();
+}
+
+bool TfrmRhymeDict::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Editor() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        UpdateEditActions();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QPlainTextEdit *TfrmRhymeDict::Editor() const
