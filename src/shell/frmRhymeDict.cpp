@@ -234,8 +234,12 @@ void TfrmRhymeDict::ConnectEditActions()
 
 bool TfrmRhymeDict::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Editor() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    // The editor's status panels are empty while it is hidden (closed document, Lookup mode).
+    if (watched == Editor() && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         UpdateEditActions();
+        if (TDictionaryList::Exists())
+            UpdateStatusBar();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
