@@ -248,10 +248,12 @@ QPlainTextEdit *TfrmRhymeDict::Editor() const
     return frameAdvanced_ ? frameAdvanced_->findChild<QPlainTextEdit *>() : nullptr;
 }
 
+// The window's active control, not the keyboard focus: an open menu or the find dialog takes the
+// keyboard, and the edit actions it offers must still act on the editor.
 bool TfrmRhymeDict::EditorFocused() const
 {
     QPlainTextEdit *editor = Editor();
-    return editor && editor->isVisible() && editor->hasFocus();
+    return editor && editor->isVisible() && focusWidget() == editor;
 }
 
 bool TfrmRhymeDict::LookupBoxActive() const

@@ -1,8 +1,10 @@
 #include "ShellFixture.h"
 
+#include "FindDialog.h"
 #include "MainActions.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 // The edit actions follow the editor as the user works in it, not only when the focus moves.
@@ -71,4 +73,28 @@ TEST_F(EditActionsTest, PrintPreviewFollowsWhetherTheEditorIsShown)
     Data()->FileNew1->trigger();
     ASSERT_TRUE(window->Editor()->isVisible());
     EXPECT_TRUE(preview->isEnabled());
+}
+
+// Another window taking the keyboard (the find dialog, an open menu) leaves the editor the main
+// window's active control, and its actions stay enabled.
+TEST_F(EditActionsTest, TheEditorStaysTheActiveControlWhileAnotherWindowHasTheKeyboard)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    QPlainTextEdit *editor = window->Editor();
+    TMainActions *a = window->MainActions();
+    QTest::keyClicks(editor, QStringLiteral("love"));
+    editor->selectAll();
+    ASSERT_TRUE(a->EditCut1->isEnabled());
+
+    a->EditFind1->trigger();
+    TFindDialog *find = window->FindDialog1();
+    find->activateWindow();
+    find->edtFind()->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(find->edtFind()->hasFocus(), 5000);
+    ASSERT_FALSE(editor->hasFocus());
+    for (QAction *action : {a->EditUndo1, a->EditCut1, a->EditCopy1, a->EditSelectAll1,
+                            a->EditFind1, a->EditReplace1})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    find->close();
 }
