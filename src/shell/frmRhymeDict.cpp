@@ -227,6 +227,9 @@ void TfrmRhymeDict::ConnectEditActions()
         connect(editor, &QPlainTextEdit::selectionChanged, this, &TfrmRhymeDict::UpdateEditActions);
         connect(editor, &QPlainTextEdit::undoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
         connect(editor, &QPlainTextEdit::redoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
+        // Line and column follow every caret move, also one that keeps the word at the caret.
+        connect(editor, &QPlainTextEdit::cursorPositionChanged, this,
+                &TfrmRhymeDict::UpdateStatusBar);
         editor->installEventFilter(this);
     }
     UpdateEditActions();

@@ -84,3 +84,17 @@ TEST_F(StatusTitleTest, ADiscardedDocumentLeavesNoEditorStatusBehind)
     EXPECT_TRUE(Panel(1).isEmpty()) << Panel(1).toStdString();
     EXPECT_TRUE(Panel(2).isEmpty()) << Panel(2).toStdString();
 }
+
+TEST_F(StatusTitleTest, ArrowKeysInsideAWordMoveTheColumn)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    QPlainTextEdit *editor = window->Editor();
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("love"));
+    ASSERT_EQ(Panel(2), QStringLiteral("Col: 4"));
+    QTest::keyClick(editor, Qt::Key_Left);
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 3")) << "the word at the caret stayed the same";
+    QTest::keyClick(editor, Qt::Key_Home);
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 0"));
+}
