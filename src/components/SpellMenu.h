@@ -10,7 +10,8 @@ class QTextCursor;
 class TEditorHighlighter;
 
 // Puts the spelling choices for the misspelling at the cursor at the top of the editor's menu:
-// up to eight suggestions (asked for only now: suggesting is slow), "Add to dictionary",
+// up to eight suggestions (asked for only now: suggesting is slow), "Change All" with the same
+// suggestions for every occurrence of the word, "Add to dictionary",
 // "Ignore All", "Ignore" and a separator; for a repeated word, deleting it and "Ignore".
 // Returns false, leaving the menu alone, when there is no misspelling there.
 bool AddSpellingEntries(QMenu &menu, QPlainTextEdit &editor, TEditorHighlighter &highlighter,
