@@ -1,5 +1,6 @@
 #include "SpellMenu.h"
 
+#include "AppComponents.h"
 #include "EditorHighlighter.h"
 #include "SpellCheckSession.h"
 
@@ -116,6 +117,9 @@ bool AddSpellingEntries(QMenu &menu, QPlainTextEdit &editor, TEditorHighlighter 
                          if (live)
                              live->IgnoreOnce(block, start);
                      });
+    // The interactive check of the whole text, as the Spell Check command runs it.
+    QObject::connect(Entry(menu, before, Tr("Spell Check...")), &QAction::triggered, edit,
+                     [] { ExecuteAppAction(QStringLiteral("actSpellCheck")); });
     menu.insertSeparator(before);
     return true;
 }

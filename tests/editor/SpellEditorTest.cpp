@@ -119,9 +119,9 @@ TEST_F(SpellEditorTest, MenuOnAMisspellingOffersSuggestionsThenChoicesThenEditin
     ASSERT_LE(add, TSpellChecker::MaxSuggestions + 1);
     EXPECT_TRUE(captions.mid(0, add - 1).contains(QStringLiteral("receive")));
     EXPECT_EQ(captions.at(add - 1), QStringLiteral("Change All"));
-    EXPECT_EQ(captions.mid(add, 4),
-              QStringList({"Add to dictionary", "Ignore All", "Ignore", "-"}));
-    EXPECT_TRUE(captions.at(add + 4).contains(QStringLiteral("Undo")))
+    EXPECT_EQ(captions.mid(add, 5),
+              QStringList({"Add to dictionary", "Ignore All", "Ignore", "Spell Check...", "-"}));
+    EXPECT_TRUE(captions.at(add + 5).contains(QStringLiteral("Undo")))
         << captions.join('|').toStdString();
 
     const std::unique_ptr<QMenu> plain = MenuAt(0);
@@ -159,6 +159,17 @@ TEST_F(SpellEditorTest, ChangeAllReplacesEveryOccurrenceInItsCaseAsOneUndoStep)
         EXPECT_TRUE(Marks(line).isEmpty()) << line;
     editor()->undo();
     EXPECT_EQ(editor()->toPlainText(), text);
+}
+
+TEST_F(SpellEditorTest, SpellCheckEntryRunsTheSpellCheckCommand)
+{
+    SetText(QStringLiteral("I recieve it"), 0);
+    const std::unique_ptr<QMenu> menu = MenuAt(4);
+    QAction *entry = Entry(*menu, QStringLiteral("Spell Check..."));
+    ASSERT_TRUE(entry);
+    entry->trigger();
+    EXPECT_TRUE(actions->triggered.contains(QStringLiteral("actSpellCheck")))
+        << actions->triggered.join(u',').toStdString();
 }
 
 TEST_F(SpellEditorTest, AddToDictionaryKeepsTheWordAndUnmarksItEverywhere)
