@@ -494,11 +494,10 @@ void TfrmRhymeDict::UpdateStatusBar()
         const QTextLayout *layout = cursor.block().layout();
         const int inBlock = cursor.positionInBlock();
         const QTextLine line = layout ? layout->lineForTextPosition(inBlock) : QTextLine();
-        int row = 0;
-        for (QTextBlock b = e->document()->begin(); b.isValid() && b != cursor.block();
-             b = b.next())
-            row += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
-        editor.line = row + (line.isValid() ? line.lineNumber() : 0) + 1;
+        // The document's line map counts the rows before the caret's paragraph; no walk, as this
+        // runs on every caret move.
+        editor.line =
+            cursor.block().firstLineNumber() + (line.isValid() ? line.lineNumber() : 0) + 1;
         editor.column = inBlock - (line.isValid() ? line.textStart() : 0);
     }
     status_->UpdateStatusBar(dict.GetWord(), dict.GetLookupWord(), editor);
