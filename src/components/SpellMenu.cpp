@@ -1,6 +1,8 @@
 #include "SpellMenu.h"
 
+#include "AppComponents.h"
 #include "EditorHighlighter.h"
+#include "SpellCheckSession.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -43,6 +45,27 @@ void AddSuggestions(QMenu &menu, QAction *before, QPlainTextEdit *editor, int fr
         Entry(menu, before, Tr("(no suggestions)"))->setEnabled(false);
 }
 
+// Every occurrence of the word in the document, each in its own case, as one undo step.
+void AddChangeAll(QMenu &menu, QAction *before, QPlainTextEdit *editor,
+                  const QPointer<TEditorHighlighter> &live, int position,
+                  const QStringList &suggestions)
+{
+    if (suggestions.isEmpty())
+        return;
+    auto *changeAll = new QMenu(Tr("Change All"), &menu);
+    for (const QString &suggestion : suggestions)
+        QObject::connect(changeAll->addAction(suggestion), &QAction::triggered, editor,
+                         [editor, live, position, suggestion] {
+                             if (!live)
+                                 return;
+                             TSpellCheckSession session(*editor->document(), live->Checker(),
+                                                        position);
+                             if (session.Next() && session.CurrentPosition() == position)
+                                 session.ChangeAll(suggestion);
+                         });
+    menu.insertMenu(before, changeAll);
+}
+
 } // namespace
 
 bool AddSpellingEntries(QMenu &menu, QPlainTextEdit &editor, TEditorHighlighter &highlighter,
@@ -69,7 +92,9 @@ bool AddSpellingEntries(QMenu &menu, QPlainTextEdit &editor, TEditorHighlighter 
         QObject::connect(Entry(menu, before, Tr("Delete Repeated Word")), &QAction::triggered, edit,
                          [edit, start, to] { Replace(edit, start, to, {}); });
     } else {
-        AddSuggestions(menu, before, edit, from, to, highlighter.Checker().Suggest(m.word));
+        const QStringList suggestions = highlighter.Checker().Suggest(m.word);
+        AddSuggestions(menu, before, edit, from, to, suggestions);
+        AddChangeAll(menu, before, edit, live, from, suggestions);
         QObject::connect(Entry(menu, before, Tr("Add to dictionary")), &QAction::triggered, edit,
                          [live, word = m.word, reportError] {
                              if (!live)
@@ -92,6 +117,9 @@ bool AddSpellingEntries(QMenu &menu, QPlainTextEdit &editor, TEditorHighlighter 
                          if (live)
                              live->IgnoreOnce(block, start);
                      });
+    // The interactive check of the whole text, as the Spell Check command runs it.
+    QObject::connect(Entry(menu, before, Tr("Spell Check...")), &QAction::triggered, edit,
+                     [] { ExecuteAppAction(QStringLiteral("actSpellCheck")); });
     menu.insertSeparator(before);
     return true;
 }

@@ -115,6 +115,10 @@ TfrmRhymeDict::~TfrmRhymeDict()
     // not hear of it.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    if (QPlainTextEdit *editor = Editor()) {
+        disconnect(editor, nullptr, this, nullptr);
+        editor->removeEventFilter(this);
+    }
     Unsubscribe();
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
                                QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
@@ -208,17 +212,39 @@ void TfrmRhymeDict::ConnectActions()
         if (OptionsHook)
             OptionsHook(this);
     });
+    ConnectEditActions();
+}
+
+// The enabled states follow everything they depend on: the focus, the clipboard, both
+// selections, the editor's undo history and whether the editor is shown.
+void TfrmRhymeDict::ConnectEditActions()
+{
     connect(qApp, &QApplication::focusChanged, this, &TfrmRhymeDict::UpdateEditActions);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &TfrmRhymeDict::UpdateEditActions);
     connect(lookup_->lineEdit(), &QLineEdit::selectionChanged, this,
             &TfrmRhymeDict::UpdateEditActions);
-    if (QPlainTextEdit *editor = Editor())
-        connect(editor, &QPlainTextEdit::selectionChanged, this, [this] {
-            if (TDictionaryList::Exists() && IsCadenzio() && EditorFocused())
-                UpdateSelectionActions(true);
-        });
+    if (QPlainTextEdit *editor = Editor()) {
+        connect(editor, &QPlainTextEdit::selectionChanged, this, &TfrmRhymeDict::UpdateEditActions);
+        connect(editor, &QPlainTextEdit::undoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
+        connect(editor, &QPlainTextEdit::redoAvailable, this, &TfrmRhymeDict::UpdateEditActions);
+        // Line and column follow every caret move, also one that keeps the word at the caret.
+        connect(editor, &QPlainTextEdit::cursorPositionChanged, this,
+                &TfrmRhymeDict::UpdateStatusBar);
+        editor->installEventFilter(this);
+    }
     UpdateEditActions();
+}
+
+bool TfrmRhymeDict::eventFilter(QObject *watched, QEvent *event)
+{
+    // The editor's status panels are empty while it is hidden (closed document, Lookup mode).
+    if (watched == Editor() && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        UpdateEditActions();
+        if (TDictionaryList::Exists())
+            UpdateStatusBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QPlainTextEdit *TfrmRhymeDict::Editor() const
@@ -226,10 +252,12 @@ QPlainTextEdit *TfrmRhymeDict::Editor() const
     return frameAdvanced_ ? frameAdvanced_->findChild<QPlainTextEdit *>() : nullptr;
 }
 
+// The window's active control, not the keyboard focus: an open menu or the find dialog takes the
+// keyboard, and the edit actions it offers must still act on the editor.
 bool TfrmRhymeDict::EditorFocused() const
 {
     QPlainTextEdit *editor = Editor();
-    return editor && editor->isVisible() && editor->hasFocus();
+    return editor && editor->isVisible() && focusWidget() == editor;
 }
 
 bool TfrmRhymeDict::LookupBoxActive() const
@@ -467,11 +495,10 @@ void TfrmRhymeDict::UpdateStatusBar()
         const QTextLayout *layout = cursor.block().layout();
         const int inBlock = cursor.positionInBlock();
         const QTextLine line = layout ? layout->lineForTextPosition(inBlock) : QTextLine();
-        int row = 0;
-        for (QTextBlock b = e->document()->begin(); b.isValid() && b != cursor.block();
-             b = b.next())
-            row += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
-        editor.line = row + (line.isValid() ? line.lineNumber() : 0) + 1;
+        // The document's line map counts the rows before the caret's paragraph; no walk, as this
+        // runs on every caret move.
+        editor.line =
+            cursor.block().firstLineNumber() + (line.isValid() ? line.lineNumber() : 0) + 1;
         editor.column = inBlock - (line.isValid() ? line.textStart() : 0);
     }
     status_->UpdateStatusBar(dict.GetWord(), dict.GetLookupWord(), editor);

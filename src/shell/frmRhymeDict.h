@@ -86,12 +86,14 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Subscribe();
     void Unsubscribe();
     void BuildCentre();
     void ConnectActions();
+    void ConnectEditActions();
     void ApplyStoredBounds();
     void StoreBounds();
     void UnlockUpdates();

@@ -115,12 +115,13 @@ TEST_F(SpellEditorTest, MenuOnAMisspellingOffersSuggestionsThenChoicesThenEditin
     const std::unique_ptr<QMenu> menu = MenuAt(4);
     const QStringList captions = Captions(*menu);
     const int add = int(captions.indexOf(QStringLiteral("Add to dictionary")));
-    ASSERT_GT(add, 0);
-    ASSERT_LE(add, TSpellChecker::MaxSuggestions);
-    EXPECT_TRUE(captions.mid(0, add).contains(QStringLiteral("receive")));
-    EXPECT_EQ(captions.mid(add, 4),
-              QStringList({"Add to dictionary", "Ignore All", "Ignore", "-"}));
-    EXPECT_TRUE(captions.at(add + 4).contains(QStringLiteral("Undo")))
+    ASSERT_GT(add, 1);
+    ASSERT_LE(add, TSpellChecker::MaxSuggestions + 1);
+    EXPECT_TRUE(captions.mid(0, add - 1).contains(QStringLiteral("receive")));
+    EXPECT_EQ(captions.at(add - 1), QStringLiteral("Change All"));
+    EXPECT_EQ(captions.mid(add, 5),
+              QStringList({"Add to dictionary", "Ignore All", "Ignore", "Spell Check...", "-"}));
+    EXPECT_TRUE(captions.at(add + 5).contains(QStringLiteral("Undo")))
         << captions.join('|').toStdString();
 
     const std::unique_ptr<QMenu> plain = MenuAt(0);
@@ -139,6 +140,36 @@ TEST_F(SpellEditorTest, ChosenSuggestionReplacesTheWordAsOneUndoStep)
     editor()->undo();
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("I recieve it"));
     EXPECT_EQ(Marks(0), QStringList("2+7"));
+}
+
+TEST_F(SpellEditorTest, ChangeAllReplacesEveryOccurrenceInItsCaseAsOneUndoStep)
+{
+    const QString text = QStringLiteral("Recieve it\nI recieve it\nRECIEVE");
+    SetText(text, 0);
+    const int second = int(text.indexOf(QStringLiteral("recieve")));
+    const std::unique_ptr<QMenu> menu = MenuAt(second + 1);
+    QAction *entry = Entry(*menu, QStringLiteral("Change All"));
+    ASSERT_TRUE(entry && entry->menu());
+    QAction *receive = Entry(*entry->menu(), QStringLiteral("receive"));
+    ASSERT_TRUE(receive);
+    receive->trigger();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("Receive it\nI receive it\nRECEIVE"))
+        << "occurrences before and after the one clicked, each in its own case";
+    for (int line = 0; line < 3; ++line)
+        EXPECT_TRUE(Marks(line).isEmpty()) << line;
+    editor()->undo();
+    EXPECT_EQ(editor()->toPlainText(), text);
+}
+
+TEST_F(SpellEditorTest, SpellCheckEntryRunsTheSpellCheckCommand)
+{
+    SetText(QStringLiteral("I recieve it"), 0);
+    const std::unique_ptr<QMenu> menu = MenuAt(4);
+    QAction *entry = Entry(*menu, QStringLiteral("Spell Check..."));
+    ASSERT_TRUE(entry);
+    entry->trigger();
+    EXPECT_TRUE(actions->triggered.contains(QStringLiteral("actSpellCheck")))
+        << actions->triggered.join(u',').toStdString();
 }
 
 TEST_F(SpellEditorTest, AddToDictionaryKeepsTheWordAndUnmarksItEverywhere)

@@ -1,0 +1,100 @@
+#include "ShellFixture.h"
+
+#include "AppComponents.h"
+#include "DictStatusBar.h"
+#include "DocumentCommands.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+// The status bar's editor panels and the window title follow the open document.
+class StatusTitleTest : public ShellFixture
+{
+protected:
+    TfrmRhymeDict *StartWithEditor()
+    {
+        WriteSettings();
+        UseEditorFrame();
+        TfrmRhymeDict *window = StartShown();
+        if (window)
+            window->resize(700, 500);
+        return window;
+    }
+    QString Panel(int n) const { return program.window->StatusBar1()->Panel(n)->text(); }
+};
+
+TEST_F(StatusTitleTest, LineAndColumnCountDisplayedRowsAndModifiedFollowsEdits)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    QPlainTextEdit *editor = window->Editor();
+    ASSERT_TRUE(editor && editor->isVisible());
+    editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    const QString longLine = QStringLiteral("shall I compare thee to a summer day ").repeated(8);
+    editor->insertPlainText(longLine + QStringLiteral("\nlove"));
+    QApplication::processEvents();
+    const QTextBlock first = editor->document()->firstBlock();
+    ASSERT_GT(first.layout()->lineCount(), 1) << "the first paragraph wraps";
+    const int rows = first.layout()->lineCount();
+    QTextCursor caret(editor->document()->lastBlock());
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
+    editor->setTextCursor(caret);
+    window->UpdateStatusBar();
+    EXPECT_EQ(Panel(1), QStringLiteral("Line: %1").arg(rows + 1));
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 2"));
+    EXPECT_EQ(Panel(0), QStringLiteral("modified"));
+
+    caret = QTextCursor(first);
+    caret.setPosition(first.layout()->lineAt(1).textStart() + 3);
+    editor->setTextCursor(caret);
+    editor->document()->setModified(false);
+    window->UpdateStatusBar();
+    EXPECT_EQ(Panel(1), QStringLiteral("Line: 2")) << "a wrapped part is a line of its own";
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 3"));
+    EXPECT_TRUE(Panel(0).isEmpty());
+}
+
+TEST_F(StatusTitleTest, TitleShowsTheFileNameWithoutItsFolder)
+{
+    const QString path = dir.write(QStringLiteral("verse.txt"), "love\n");
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    OpenRecent(path);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Cadenzio for Song Writers and Poets - with Tolvane English "
+                             "Dictionary of Rhyme 2.0 - verse.txt"));
+    Data()->FileClose1->trigger();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Cadenzio for Song Writers and Poets - with "
+                                                    "Tolvane English Dictionary of Rhyme 2.0"));
+}
+
+TEST_F(StatusTitleTest, ADiscardedDocumentLeavesNoEditorStatusBehind)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    auto *frame = qobject_cast<TFrameAdvanced *>(window->FrameAdvanced());
+    ASSERT_TRUE(frame);
+    frame->Documents()->AskSaveChanges = [] { return QMessageBox::No; };
+    QTest::keyClicks(window->Editor(), QStringLiteral("love"));
+    ASSERT_EQ(Panel(0), QStringLiteral("modified"));
+    Data()->FileClose1->trigger();
+    ASSERT_FALSE(window->Editor()->isVisible());
+    EXPECT_TRUE(Panel(0).isEmpty()) << Panel(0).toStdString();
+    EXPECT_TRUE(Panel(1).isEmpty()) << Panel(1).toStdString();
+    EXPECT_TRUE(Panel(2).isEmpty()) << Panel(2).toStdString();
+}
+
+TEST_F(StatusTitleTest, ArrowKeysInsideAWordMoveTheColumn)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    QPlainTextEdit *editor = window->Editor();
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("love"));
+    ASSERT_EQ(Panel(2), QStringLiteral("Col: 4"));
+    QTest::keyClick(editor, Qt::Key_Left);
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 3")) << "the word at the caret stayed the same";
+    QTest::keyClick(editor, Qt::Key_Home);
+    EXPECT_EQ(Panel(2), QStringLiteral("Col: 0"));
+}
