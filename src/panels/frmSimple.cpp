@@ -235,6 +235,7 @@ void TFrameSimple::RebuildWebTabs()
             delete page;
             continue;
         }
+        panel->setObjectName(GenericOnline); // found by this name when its page is activated
         const QString urlTemplate = equals < 0 ? QString() : line.mid(equals + 1);
         if (panel->metaObject()->indexOfMethod("SetTemplate(QString)") >= 0)
             QMetaObject::invokeMethod(panel, "SetTemplate", Q_ARG(QString, urlTemplate));

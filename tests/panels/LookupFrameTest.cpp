@@ -51,7 +51,9 @@ class FakeGenericOnline : public TDictFrame
 public:
     using TDictFrame::TDictFrame;
     Q_INVOKABLE void SetTemplate(const QString &text) { urlTemplate = text; }
+    Q_INVOKABLE void SetActive(bool flag) { active = flag; }
     QString urlTemplate;
+    bool active = false;
 };
 } // namespace
 
@@ -264,6 +266,12 @@ TEST_F(LookupFrameTest, WebTabsOnlyWithTheWebPanelOnePerEnabledDictionary)
         EXPECT_EQ(panel->urlTemplate, QStringLiteral("https://a.example/%s"));
         EXPECT_EQ(panel->Mode(), 0);
         EXPECT_TRUE(panel->Panel2()->isHidden());
+        // A web page is active exactly while its tab is the current page.
+        EXPECT_FALSE(panel->active);
+        frame->pgcntrlSimple()->setCurrentIndex(6);
+        EXPECT_TRUE(panel->active);
+        frame->pgcntrlSimple()->setCurrentIndex(0);
+        EXPECT_FALSE(panel->active);
         // Rebuilt, not added to.
         settings.SetOnlineLookupEnabled(QStringLiteral("Beta"), true);
         Dict().NotifyOnlineDictionaries();
