@@ -12,6 +12,7 @@
 #include "frmSimple.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -277,6 +278,22 @@ TEST_F(LookupFrameTest, WebTabsOnlyWithTheWebPanelOnePerEnabledDictionary)
         Dict().NotifyOnlineDictionaries();
         EXPECT_EQ(frame->pgcntrlSimple()->count(), 8);
         EXPECT_EQ(frame->WebTabCount(), 2);
+
+        // A change made in Cadenzio mode goes unheard, and is caught up on return.
+        const QPointer<QWidget> alpha = frame->pgcntrlSimple()->widget(6);
+        Dict().SetMode(1);
+        settings.SetOnlineLookupEnabled(QStringLiteral("Alpha"), false);
+        Dict().NotifyOnlineDictionaries();
+        EXPECT_EQ(frame->WebTabCount(), 2);
+        Dict().SetMode(0);
+        ASSERT_EQ(frame->WebTabCount(), 1);
+        EXPECT_EQ(frame->pgcntrlSimple()->tabText(6), QStringLiteral("Beta"));
+        // Unchanged, the pages are kept (a rebuild would reload them).
+        const QPointer<QWidget> beta = frame->pgcntrlSimple()->widget(6);
+        Dict().SetMode(1);
+        Dict().SetMode(0);
+        EXPECT_EQ(frame->pgcntrlSimple()->widget(6), beta.data());
+        EXPECT_TRUE(alpha.isNull());
     }
     // Later tests get no web pages again.
     TDictFrame::RegisterClass(QStringLiteral("TfrmGenericOnline"),
