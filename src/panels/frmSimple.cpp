@@ -59,6 +59,24 @@ TDictFrame *PlaceIfAbsent(QWidget *container, const QString &className)
     return panel;
 }
 
+QString NameOf(const QString &entry)
+{
+    const qsizetype equals = entry.indexOf(QLatin1Char('='));
+    return equals < 0 ? entry : entry.left(equals);
+}
+
+// The entries ("name=template") of a web dictionary list whose names are enabled for lookups.
+QStringList EnabledEntries(const QStringList &list)
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    QStringList enabled;
+    for (const QString &entry : list)
+        if (const QString name = NameOf(entry);
+            !name.isEmpty() && settings.IsOnlineLookupEnabled(name))
+            enabled << entry;
+    return enabled;
+}
+
 // Runs an optional invokable "method(bool)" of a panel from another part of the program.
 void Invoke(QObject *target, const char *method, bool flag)
 {
@@ -180,6 +198,11 @@ void TFrameSimple::Initialize(int)
 void TFrameSimple::ModeChange(QObject *)
 {
     PlacePanels();
+    // The list may have changed in Cadenzio mode, when this frame does not hear of it.
+    QStringList list;
+    TDictSettings::Instance().GetOnlineDictionaries(list);
+    if (EnabledEntries(list) != webTabsBuiltFrom_)
+        RebuildWebTabs();
 }
 
 void TFrameSimple::PlacePanels()
@@ -218,16 +241,13 @@ void TFrameSimple::ClearWebTabs()
 void TFrameSimple::RebuildWebTabs()
 {
     ClearWebTabs();
-    TDictSettings &settings = TDictSettings::Instance();
-    settings.GetOnlineDictionaries(webDictionaries_);
+    TDictSettings::Instance().GetOnlineDictionaries(webDictionaries_);
+    webTabsBuiltFrom_ = EnabledEntries(webDictionaries_);
     // Web pages come with the web dictionary panel; without it there is nothing to show.
     if (!TDictFrame::IsRegistered(GenericOnline))
         return;
-    for (const QString &line : std::as_const(webDictionaries_)) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? line : line.left(equals);
-        if (name.isEmpty() || !settings.IsOnlineLookupEnabled(name))
-            continue;
+    for (const QString &line : std::as_const(webTabsBuiltFrom_)) {
+        const QString name = NameOf(line);
         auto *page = new QWidget(pages_);
         FillLayout(page);
         TDictFrame *panel = TDictFrame::Create(GenericOnline, page, 0);
@@ -235,7 +255,8 @@ void TFrameSimple::RebuildWebTabs()
             delete page;
             continue;
         }
-        const QString urlTemplate = equals < 0 ? QString() : line.mid(equals + 1);
+        panel->setObjectName(GenericOnline); // found by this name when its page is activated
+        const QString urlTemplate = line.mid(name.size() + 1); // empty without "="
         if (panel->metaObject()->indexOfMethod("SetTemplate(QString)") >= 0)
             QMetaObject::invokeMethod(panel, "SetTemplate", Q_ARG(QString, urlTemplate));
         page->layout()->addWidget(panel);

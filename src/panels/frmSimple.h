@@ -64,6 +64,7 @@ private:
     TEvent *actionEvent_;
     QStringList webDictionaries_;
     std::vector<QPointer<QWidget>> webTabs_;
+    QStringList webTabsBuiltFrom_; // the enabled entries the web tabs stand for
     bool panelsPlaced_ = false;
     bool changingTab_ = false;
     QTabBar *tabControl_ = nullptr;

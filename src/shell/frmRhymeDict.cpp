@@ -445,6 +445,11 @@ void TfrmRhymeDict::UpdateTimerTimer()
 void TfrmRhymeDict::ApplyMode()
 {
     const bool c = IsCadenzio();
+    // Qt hands the focus of a control being hidden on to the next one, often the lookup box,
+    // which would then look its text up and keep the word: leave no control focused instead.
+    if (QWidget *focus = QApplication::focusWidget();
+        focus && isAncestorOf(focus) && !LookupBoxActive())
+        focus->clearFocus();
     if (QPlainTextEdit *editor = Editor())
         editor->setVisible(c && data_->DocumentOpen());
     for (QToolBar *bar : menus_->ToolBars())

@@ -12,6 +12,7 @@
 #include "frmSimple.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -51,7 +52,9 @@ class FakeGenericOnline : public TDictFrame
 public:
     using TDictFrame::TDictFrame;
     Q_INVOKABLE void SetTemplate(const QString &text) { urlTemplate = text; }
+    Q_INVOKABLE void SetActive(bool flag) { active = flag; }
     QString urlTemplate;
+    bool active = false;
 };
 } // namespace
 
@@ -264,11 +267,33 @@ TEST_F(LookupFrameTest, WebTabsOnlyWithTheWebPanelOnePerEnabledDictionary)
         EXPECT_EQ(panel->urlTemplate, QStringLiteral("https://a.example/%s"));
         EXPECT_EQ(panel->Mode(), 0);
         EXPECT_TRUE(panel->Panel2()->isHidden());
+        // A web page is active exactly while its tab is the current page.
+        EXPECT_FALSE(panel->active);
+        frame->pgcntrlSimple()->setCurrentIndex(6);
+        EXPECT_TRUE(panel->active);
+        frame->pgcntrlSimple()->setCurrentIndex(0);
+        EXPECT_FALSE(panel->active);
         // Rebuilt, not added to.
         settings.SetOnlineLookupEnabled(QStringLiteral("Beta"), true);
         Dict().NotifyOnlineDictionaries();
         EXPECT_EQ(frame->pgcntrlSimple()->count(), 8);
         EXPECT_EQ(frame->WebTabCount(), 2);
+
+        // A change made in Cadenzio mode goes unheard, and is caught up on return.
+        const QPointer<QWidget> alpha = frame->pgcntrlSimple()->widget(6);
+        Dict().SetMode(1);
+        settings.SetOnlineLookupEnabled(QStringLiteral("Alpha"), false);
+        Dict().NotifyOnlineDictionaries();
+        EXPECT_EQ(frame->WebTabCount(), 2);
+        Dict().SetMode(0);
+        ASSERT_EQ(frame->WebTabCount(), 1);
+        EXPECT_EQ(frame->pgcntrlSimple()->tabText(6), QStringLiteral("Beta"));
+        // Unchanged, the pages are kept (a rebuild would reload them).
+        const QPointer<QWidget> beta = frame->pgcntrlSimple()->widget(6);
+        Dict().SetMode(1);
+        Dict().SetMode(0);
+        EXPECT_EQ(frame->pgcntrlSimple()->widget(6), beta.data());
+        EXPECT_TRUE(alpha.isNull());
     }
     // Later tests get no web pages again.
     TDictFrame::RegisterClass(QStringLiteral("TfrmGenericOnline"),

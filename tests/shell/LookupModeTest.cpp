@@ -151,3 +151,32 @@ TEST_F(LookupModeTest, RhymeLinesDockIsFilledAtOnceAndBelongsToCadenzioMode)
     EXPECT_NE(lookupLines, nullptr) << "the Lookup-mode table is not the docked one";
     EXPECT_EQ(Docking()->pnlRhymeLine()->height(), 1);
 }
+
+// The focused control disappears with its mode; the focus must not fall to the lookup box,
+// which would then count as active and keep the word.
+TEST_F(LookupModeTest, SwitchingAwayFromAFocusedPanelOrEditorEmptiesTheWord)
+{
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QPlainTextEdit *editor = window->Editor();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    ASSERT_TRUE(editor->hasFocus());
+    Dict().SetWord(QStringLiteral("love"));
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 0);
+    EXPECT_TRUE(Dict().GetWord().isEmpty());
+    EXPECT_FALSE(window->cmbLookup()->lineEdit()->hasFocus());
+
+    auto *combined = Simple()->findChild<TfrmCombinedSimple *>();
+    ASSERT_NE(combined, nullptr);
+    combined->plCombined()->setFocus();
+    ASSERT_TRUE(combined->plCombined()->hasFocus());
+    Dict().SetWord(QStringLiteral("love"));
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 1);
+    EXPECT_TRUE(Dict().GetWord().isEmpty());
+    EXPECT_FALSE(window->cmbLookup()->lineEdit()->hasFocus());
+}
