@@ -139,7 +139,9 @@ int TPanelDocking::StoredWidth(bool right)
 
 int TPanelDocking::LimitSize(int size) const
 {
-    return std::clamp(size, CollapsedSize, std::max(CollapsedSize, window_->width() / 3));
+    // A drag never closes a panel that still shows a lookup panel: at 1 pixel its splitter
+    // would refuse every later move, and only hiding and showing the panel would bring it back.
+    return std::clamp(size, MinOpenSize, std::max(MinOpenSize, window_->width() / 3));
 }
 
 int TPanelDocking::OpenSize(int stored) const

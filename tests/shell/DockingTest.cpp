@@ -119,8 +119,11 @@ TEST_F(DockingTest, SplittersAreLimitedToAThirdOfTheWindowWidth)
     EXPECT_TRUE(split->MoveBy(-5000)); // the right panel grows leftwards
     EXPECT_EQ(Docking()->pnlRight()->width(), 260);
     EXPECT_EQ(Settings().GetDockRightSplitter(), 260);
+    // Dragged shut it stays open enough to be dragged again, and so does the bottom strip.
     EXPECT_TRUE(split->MoveBy(5000));
-    EXPECT_EQ(Docking()->pnlRight()->width(), 1);
+    EXPECT_EQ(Docking()->pnlRight()->width(), TPanelDocking::MinOpenSize);
+    EXPECT_TRUE(split->MoveBy(-10));
+    EXPECT_EQ(Docking()->pnlRight()->width(), TPanelDocking::MinOpenSize + 10);
 
     // The bottom strip refuses while collapsed, and is bounded by the width, not the height.
     TSplitter *bottom = Docking()->Splitter1();
@@ -129,6 +132,9 @@ TEST_F(DockingTest, SplittersAreLimitedToAThirdOfTheWindowWidth)
     EXPECT_TRUE(bottom->MoveBy(-5000));
     EXPECT_EQ(Docking()->pnlRhymeLine()->height(), 260);
     EXPECT_EQ(Settings().GetBottomSplitterPosition(), 260);
+    EXPECT_TRUE(bottom->MoveBy(5000));
+    EXPECT_EQ(Docking()->pnlRhymeLine()->height(), TPanelDocking::MinOpenSize);
+    EXPECT_TRUE(bottom->MoveBy(-1));
 }
 
 TEST_F(DockingTest, DraggingTheSplitterStoresTheWidth)
