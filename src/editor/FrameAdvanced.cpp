@@ -384,6 +384,7 @@ void TFrameAdvanced::ConnectDocuments()
     documents_->ReportError = [this](const QString &message) { ReportError(message); };
     documents_->FileNameChanged = [] { ExecuteAppAction(QStringLiteral("actFileNameChange")); };
     documents_->DocumentOpenChanged = [this](bool open) {
+        alignPanel_->setVisible(open); // the gutters belong to the document, not the page
         if (open)
             ShowEditor();
         if (DocumentOpenHook)

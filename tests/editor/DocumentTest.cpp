@@ -1,3 +1,4 @@
+#include "AlignPanel.h"
 #include "DocumentCommands.h"
 #include "FrameFixture.h"
 
@@ -250,7 +251,10 @@ TEST_F(DocumentTest, UnmodifiedDocumentClosesWithoutAQuestion)
     EXPECT_EQ(questions, 0);
     EXPECT_FALSE(docs->IsOpen());
     EXPECT_TRUE(editor()->isHidden());
+    EXPECT_TRUE(frame->AlignPanel1()->isHidden()) << "no line numbers beside a closed document";
     EXPECT_EQ(History().value(0), path); // closing puts the document on top again
+    Run("FileNew1");
+    EXPECT_FALSE(frame->AlignPanel1()->isHidden());
 }
 
 TEST_F(DocumentTest, OpenDialogsStartInTheirFoldersAndRememberTheLastOne)
