@@ -3,6 +3,7 @@
 // links to the built one, so the real spelling and word-list files take part and the built
 // settings stay untouched.
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
 #include "DocumentCommands.h"
@@ -20,22 +21,18 @@ namespace {
 
 QByteArray Poem(int lines)
 {
-    static const char *const verses[] = {
-        "Shall I compare thee to a summer's day?",
-        "Thou art more lovely and more temperate:", "Rough winds do shake the darling buds of May,",
-        "And summer's lease hath all too short a date; and so the long line wraps along"};
-    QByteArray out;
-    for (int i = 0; i < lines; ++i)
-        out += QByteArray(verses[i % 4]) + "\r\n";
-    return out;
+    return (bench::RepeatVerses(bench::WrappingSonnet, lines).join(QStringLiteral("\r\n")) +
+            QStringLiteral("\r\n"))
+        .toLatin1();
 }
 
-void LinkBuiltFiles(const QString &into)
+bool LinkBuiltFiles(const QDir &into)
 {
     const QDir built(QStringLiteral(TOLVANE_APP_DIR));
     for (const QString &name : built.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
         if (name != QLatin1String("settings.ini"))
-            QFile::link(built.filePath(name), QDir(into).filePath(name));
+            QFile::link(built.filePath(name), into.filePath(name));
+    return true;
 }
 
 void OpenBench(benchmark::State &state, bool wrap)
@@ -75,18 +72,5 @@ BENCHMARK_CAPTURE(OpenBench, word_wrap, true)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    LinkBuiltFiles(dir.path());
-    OverrideAppFolder(dir.path());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, LinkBuiltFiles);
 }

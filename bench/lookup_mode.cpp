@@ -2,6 +2,7 @@
 // modes each way, a word change with the visible Lookup-mode page refreshed and painted, and the
 // rhyme-lines table of the word with the most lines.
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
 #include "FrameAdvanced.h"
@@ -11,29 +12,20 @@
 #include "frmRhymeDict.h"
 #include "frmSimple.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QTemporaryDir &Folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
 // The real word lists beside a settings file of our own.
-void PrepareFolder()
+bool PrepareFolder(const QDir &folder)
 {
-    const QString app = QStringLiteral(TOLVANE_APP_DIR "/");
-    for (const char *name : {"rdict.dat", "sdxdict.dat", "rpoetry.dat"})
-        QFile::copy(app + QLatin1String(name), Folder().filePath(QLatin1String(name)));
-    OverrideAppFolder(Folder().path() + QLatin1Char('/'));
+    bench::CopyBuiltFiles(folder, {"rdict.dat", "sdxdict.dat", "rpoetry.dat"});
+    InstallProgramFrames();
+    return true;
 }
 
 // The program started in the given mode, shown and activated; empty on failure.
@@ -44,7 +36,7 @@ public:
     {
         TDictionaryList::FreeInstance();
         TDictSettings::FreeInstance();
-        QFile ini(Folder().filePath(QStringLiteral("settings.ini")));
+        QFile ini(AppFolder() + QStringLiteral("settings.ini"));
         ini.open(QIODevice::WriteOnly);
         ini.write("[MainForm]\r\nWidth=1000\r\nHeight=700\r\nIsAdvanced=" +
                   QByteArray(cadenzio ? "1" : "0") + "\r\n");
@@ -167,13 +159,5 @@ BENCHMARK(BM_LookupWordChange)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    PrepareFolder();
-    InstallProgramFrames();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, PrepareFolder);
 }

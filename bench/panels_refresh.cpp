@@ -2,6 +2,7 @@
 // styles, for a common word and for the largest rhyme group. Uses the built word lists of
 // $TOLVANE_BENCH_DATA or the build's application folder when they exist, else a synthetic set.
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DIAnsiStringHash.h"
 #include "DictionaryList.h"
 #include "Settings.h"
@@ -9,11 +10,9 @@
 #include "frmRhymes.h"
 #include "frmRoundex.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
@@ -142,28 +141,17 @@ BENCHMARK_CAPTURE(RefreshBench, largest_wrap, true, true)->Unit(benchmark::kMicr
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir; // settings.ini goes here, never into the data folder
-    const QString data = DataFolder();
-    synthetic = data.isEmpty();
-    if (synthetic) {
-        WriteSynthetic(dir.path() + QLatin1Char('/'));
-    } else {
-        for (const char *name : {"rdict.dat", "sdxdict.dat"})
-            QFile::copy(data + QLatin1Char('/') + QLatin1String(name),
-                        dir.filePath(QLatin1String(name)));
-    }
-    OverrideAppFolder(dir.path());
-    benchmark::AddCustomContext("word lists", data.isEmpty() ? "synthetic" : data.toStdString());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, [](const QDir &folder) {
+        const QString data = DataFolder();
+        synthetic = data.isEmpty();
+        if (synthetic) {
+            WriteSynthetic(folder.path() + QLatin1Char('/'));
+        } else {
+            for (const char *name : {"rdict.dat", "sdxdict.dat"})
+                QFile::copy(data + QLatin1Char('/') + QLatin1String(name),
+                            folder.filePath(QLatin1String(name)));
+        }
+        benchmark::AddCustomContext("word lists", synthetic ? "synthetic" : data.toStdString());
+        return true;
+    });
 }

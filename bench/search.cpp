@@ -2,6 +2,7 @@
 // dialog on the verse editor with its gutters, as the user runs it. "summer" occurs twice in
 // every four lines; "e" -> "ee" is the many-matches case whose replacement holds the text.
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
 #include "EditorSearch.h"
@@ -12,23 +13,20 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextDocumentLayout>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+const char *const Verses[] = {
+    "Shall I compare thee to a summer's day?",
+    "Thou art more lovely and more temperate:", "Rough winds do shake the darling buds of May,",
+    "And summer's lease hath all too short a date;"};
+
 QString Poem(int lines)
 {
-    static const char *const verses[] = {
-        "Shall I compare thee to a summer's day?",
-        "Thou art more lovely and more temperate:", "Rough winds do shake the darling buds of May,",
-        "And summer's lease hath all too short a date;"};
-    QStringList out;
-    for (int i = 0; i < lines; ++i)
-        out << QString::fromLatin1(verses[i % 4]);
-    return out.join(QLatin1Char('\n'));
+    return bench::RepeatVerses(Verses, lines).join(QLatin1Char('\n'));
 }
 
 void DocumentBench(benchmark::State &state, const char *text, const char *replacement)
@@ -80,17 +78,5 @@ BENCHMARK_CAPTURE(EditorBench, e_to_ee, "e", "ee")->Unit(benchmark::kMillisecond
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir; // settings.ini and the (absent) word lists
-    OverrideAppFolder(dir.path());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

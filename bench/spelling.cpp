@@ -4,6 +4,7 @@
 // highlighter runs it per key; a whole document highlighted, as on opening it; and one
 // suggestion lookup, as the right-click menu runs it.
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
 #include "EditorHighlighter.h"
@@ -13,9 +14,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextBlock>
 
 #include <benchmark/benchmark.h>
@@ -30,18 +29,7 @@ const char *const Verses[] = {
 
 QString Poem(int lines)
 {
-    QStringList out;
-    for (int i = 0; i < lines; ++i)
-        out << QString::fromLatin1(Verses[i % 4]);
-    return out.join(QLatin1Char('\n'));
-}
-
-void Press(QWidget *target, int key, const QString &text)
-{
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &down);
-    QApplication::sendEvent(target, &up);
+    return bench::RepeatVerses(Verses, lines).join(QLatin1Char('\n'));
 }
 
 void KeyPressBench(benchmark::State &state, bool spelling)
@@ -62,9 +50,9 @@ void KeyPressBench(benchmark::State &state, bool spelling)
     for (auto _ : state) {
         // Type and rub out in turn, so the document stays the same size.
         if (typed)
-            Press(editor, Qt::Key_Backspace, QString());
+            bench::Press(editor, Qt::Key_Backspace, QString());
         else
-            Press(editor, Qt::Key_S, QStringLiteral("s"));
+            bench::Press(editor, Qt::Key_S, QStringLiteral("s"));
         typed = !typed;
         frame.repaint();
     }
@@ -122,25 +110,13 @@ BENCHMARK(SuggestBench)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir; // settings.ini, the dictionary, the (absent) word lists
-    OverrideAppFolder(dir.path());
-    for (const char *ext : {".aff", ".dic"})
-        QFile::copy(QStringLiteral(TOLVANE_APP_DIR "/en_US") + ext,
-                    dir.filePath(QStringLiteral("en_US") + ext));
-    if (!TSpellChecker::Instance().IsAvailable()) {
+    const int status = bench::RunBenchmarks(argc, argv, [](const QDir &folder) {
+        bench::CopyBuiltFiles(folder, {"en_US.aff", "en_US.dic"});
+        if (TSpellChecker::Instance().IsAvailable())
+            return true;
         fprintf(stderr, "%s\n", qPrintable(TSpellChecker::Instance().ErrorMessage()));
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+        return false;
+    });
     TSpellChecker::FreeInstance();
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return 0;
+    return status;
 }

@@ -2,13 +2,12 @@
 // word lists of the application folder (TOLVANE_APP_DIR).
 #include "Startup.h"
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "DictionaryList.h"
 #include "Settings.h"
 #include "frmRhymeDict.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
@@ -17,22 +16,13 @@
 
 namespace {
 
-QTemporaryDir &Folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
 // The real word lists beside a settings file of our own.
-void PrepareFolder()
+bool PrepareFolder(const QDir &folder)
 {
-    const QString app = QStringLiteral(TOLVANE_APP_DIR "/");
-    for (const char *name : {"rdict.dat", "sdxdict.dat", "rpoetry.dat"})
-        QFile::copy(app + QLatin1String(name), Folder().filePath(QLatin1String(name)));
-    QFile ini(Folder().filePath(QStringLiteral("settings.ini")));
-    ini.open(QIODevice::WriteOnly);
-    ini.write("[MainForm]\r\nWidth=1000\r\nHeight=700\r\n");
-    OverrideAppFolder(Folder().path() + QLatin1Char('/'));
+    bench::CopyBuiltFiles(folder, {"rdict.dat", "sdxdict.dat", "rpoetry.dat"});
+    QFile ini(folder.filePath(QStringLiteral("settings.ini")));
+    return ini.open(QIODevice::WriteOnly) &&
+           ini.write("[MainForm]\r\nWidth=1000\r\nHeight=700\r\n") > 0;
 }
 
 void Reset()
@@ -130,12 +120,5 @@ BENCHMARK(BM_SetWordLargestGroup)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    PrepareFolder();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, PrepareFolder);
 }

@@ -3,15 +3,14 @@
 // thesaurus files of the build's application folder, else the installed MyThes files.
 #include "Thesaurus.h"
 #include "AppFolders.h"
+#include "BenchSupport.h"
 #include "ContextBox.h"
 #include "DictionaryList.h"
 #include "Settings.h"
 #include "frmThesaurus.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -79,22 +78,12 @@ BENCHMARK_CAPTURE(PanelBench, bright_wrap, true)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir; // settings.ini and the panel's thesaurus go here
-    const TThesaurusFiles files = SourceFiles();
-    QFile::copy(files.index, dir.filePath(QStringLiteral("thesaurus.idx")));
-    QFile::copy(files.data, dir.filePath(QStringLiteral("thesaurus.dat")));
-    OverrideAppFolder(dir.path() + QLatin1Char('/'));
-    benchmark::AddCustomContext("thesaurus", files.index.toStdString());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    TDictionaryList::FreeInstance();
-    TDictSettings::FreeInstance();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, [](const QDir &folder) {
+        // The panel's thesaurus is read from the application folder.
+        const TThesaurusFiles files = SourceFiles();
+        QFile::copy(files.index, folder.filePath(QStringLiteral("thesaurus.idx")));
+        QFile::copy(files.data, folder.filePath(QStringLiteral("thesaurus.dat")));
+        benchmark::AddCustomContext("thesaurus", files.index.toStdString());
+        return true;
+    });
 }
