@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppFolderFixture.h"
 #include "AppFolders.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
@@ -21,7 +22,7 @@
 #include <utility>
 
 // A temporary application folder with small word lists, and the program started in it.
-class ShellFixture : public ::testing::Test
+class ShellFixture : public AppFolderFixture
 {
 protected:
     using TDock = TPanelDocking::TDock;
@@ -36,9 +37,7 @@ protected:
 
     void SetUp() override
     {
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
-        OverrideAppFolder(dir.path());
+        AppFolderFixture::SetUp();
         WriteList("rdict.dat", {{"love", "UHV"},
                                 {"dove", "UHV"},
                                 {"glove", "UHV"},
@@ -57,18 +56,9 @@ protected:
         EndProgram(program);
         if (placeholderFrame)
             TfrmRhymeDict::AdvancedFrameFactory = std::exchange(placeholderFrame, nullptr);
-        TDictionaryList::FreeInstance();
-        TDictSettings::FreeInstance();
+        AppFolderFixture::TearDown();
     }
 
-    void WriteList(const QString &name,
-                   std::initializer_list<std::pair<const char *, const char *>> entries)
-    {
-        TDIWordListWriter writer;
-        for (const auto &[key, value] : entries)
-            writer.Add(key, value);
-        writer.SaveToFile(dir.file(name));
-    }
     // A settings file that is not a first run, with extra MainForm lines.
     void WriteSettings(const QByteArray &mainFormLines = QByteArray())
     {
@@ -133,7 +123,6 @@ protected:
     static TDictSettings &Settings() { return TDictSettings::Instance(); }
     static TDictionaryList &Dict() { return TDictionaryList::Instance(); }
 
-    TempDir dir;
     TProgram program;
     TfrmRhymeDict::FrameFactory placeholderFrame;
     QTimer modalTimer;
