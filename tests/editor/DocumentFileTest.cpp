@@ -1,4 +1,5 @@
 #include "DocumentFile.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,19 +19,6 @@ QByteArray RoundTrip(const QByteArray &bytes, TDocumentFormat &format)
     const QString text = TDocumentFile::Decode(bytes, format);
     TDocumentFormat copy = format;
     return TDocumentFile::Encode(text, copy);
-}
-
-void Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray Get(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 } // namespace
 

@@ -1,24 +1,10 @@
 #include "AlignPanel.h"
 #include "DocumentCommands.h"
+#include "FileBytes.h"
 #include "FrameFixture.h"
 
 #include <QDir>
 #include <QFile>
-
-namespace {
-void Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray Get(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-} // namespace
 
 // The frame's document commands with every question, dialog and error box answered here.
 class DocumentTest : public FrameFixture
