@@ -194,3 +194,58 @@ TEST(BuiltData, PatternRowsGiveRhymeAndSyllables)
                 << name.toStdString() << ": " << r.toStdString();
     }
 }
+
+TEST(BuiltData, SpellingsOfTheSameUnstressedSoundsShareAGroup)
+{
+    const struct
+    {
+        const char *word, *rhyme;
+        bool rhymes;
+    } cases[] = {
+        {"hated", "waited", true},  {"hated", "created", true}, {"fire", "admire", true},
+        {"hated", "heated", false}, {"needed", "ended", false}, // stressed vowels stay exact
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Rhymes(c.word).contains(c.rhyme), c.rhymes) << c.word << " / " << c.rhyme;
+}
+
+TEST(BuiltData, CompoundsRhymeOnTheirLastStressAndKeepTheirOwnGroup)
+{
+    EXPECT_TRUE(Rhymes("night").contains("midnight"));
+    EXPECT_TRUE(Rhymes("sky").contains("butterfly"));
+    EXPECT_TRUE(Rhymes("midnight").contains("midnight"));
+    EXPECT_FALSE(Rhymes("midnight").contains("night"));
+}
+
+TEST(BuiltData, WeakFormsOfFunctionWordsAreNoRhymes)
+{
+    const QStringList sun = Rhymes("sun");
+    ASSERT_TRUE(sun.contains("fun"));
+    EXPECT_FALSE(sun.contains("can"));
+    EXPECT_FALSE(sun.contains("than"));
+}
+
+TEST(BuiltData, CommonRhymeListsHoldOnlyWords)
+{
+    const char *const common[] = {
+        "love",  "heart",  "time",  "day",   "night", "fire", "rain",    "sun",  "moon",  "dream",
+        "you",   "me",     "go",    "way",   "light", "eyes", "soul",    "home", "free",  "mind",
+        "life",  "away",   "true",  "know",  "see",   "door", "cold",    "sky",  "blue",  "gone",
+        "fall",  "down",   "alone", "again", "feel",  "stay", "tonight", "run",  "sea",   "end",
+        "tears", "friend", "kiss",  "fight", "sweet", "rose", "hand",    "song", "world", "word"};
+    const QRegularExpression vowel(QStringLiteral("[aeiouyAEIOUY]"));
+    // 's after these is "is" or "us", not a possessive.
+    const QStringList contractions = {"he's",    "here's", "how's",   "it's",   "let's",
+                                      "she's",   "that's", "there's", "what's", "when's",
+                                      "where's", "who's",  "why's"};
+    for (const char *word : common)
+        for (const QString &rhyme : Rhymes(word)) {
+            EXPECT_FALSE(rhyme.size() == 1 && !QStringLiteral("aio").contains(rhyme))
+                << word << ": " << rhyme.toStdString();
+            EXPECT_TRUE(rhyme.contains(vowel)) << word << ": " << rhyme.toStdString();
+            const bool possessive =
+                rhyme.endsWith(QLatin1String("'s")) || rhyme.endsWith(QLatin1String("s'"));
+            EXPECT_FALSE(possessive && !contractions.contains(rhyme))
+                << word << ": " << rhyme.toStdString();
+        }
+}

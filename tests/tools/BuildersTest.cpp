@@ -24,12 +24,15 @@ protected:
     BuilderTest()
     {
         cmu.Parse(kCmu);
-        for (const char *w : {"above", "dove", "love", "cat", "kit", "scat", "night", "light"})
+        for (const char *w : {"above", "dove", "love", "cat", "kit", "scat", "night", "light"}) {
             forms.Add(w);
+            dictionary.AddLemma(w);
+        }
     }
 
     TCmuDictionary cmu;
     TWordForms forms;
+    TDictionaryWords dictionary;
 };
 
 TGcideQuote Quote(std::vector<std::string> lines, std::string attribution)
@@ -45,7 +48,7 @@ TGcideQuote Quote(std::vector<std::string> lines, std::string attribution)
 
 TEST_F(BuilderTest, FilesEveryPronunciationUnderItsGroup)
 {
-    TRhymeDictionaryBuilder builder(cmu, forms);
+    TRhymeDictionaryBuilder builder(cmu, forms, dictionary);
     builder.AddWords();
     const auto entries = builder.RhymeEntries();
     EXPECT_EQ(entries.at("love"), "AH V");
@@ -58,7 +61,7 @@ TEST_F(BuilderTest, FilesEveryPronunciationUnderItsGroup)
 
 TEST_F(BuilderTest, ListsNamesAndPhrasesApartAndLeavesOutAbbreviations)
 {
-    TRhymeDictionaryBuilder builder(cmu, forms);
+    TRhymeDictionaryBuilder builder(cmu, forms, dictionary);
     builder.AddWords();
     EXPECT_TRUE(builder.AddPhrase("labor of love"));
     EXPECT_FALSE(builder.AddPhrase("state of grace")); // "grace" has no pronunciation here
@@ -73,7 +76,7 @@ TEST_F(BuilderTest, ListsNamesAndPhrasesApartAndLeavesOutAbbreviations)
 
 TEST_F(BuilderTest, RoundexListsHoldRealWordsAlphabetically)
 {
-    TRhymeDictionaryBuilder builder(cmu, forms);
+    TRhymeDictionaryBuilder builder(cmu, forms, dictionary);
     builder.AddWords();
     const auto entries = builder.RoundexEntries();
     EXPECT_EQ(entries.at("T200"), "cat#kit#scat");

@@ -28,6 +28,8 @@ protected:
                                       "  \"b2b\": \"B IY1 T UW1 B IY1\",\n"
                                       "}\n");
         paths.wordList = Write("words", "love\nglove\nabove\nread\nred\nMcDonald\n");
+        paths.dictionaryList = Write("dictionary", "love\nglove\nabove\nread\nred\n");
+        paths.hunspell = "/usr/share/hunspell/en_US";
         const std::string noun = Write("data.noun", "  1 licence text\n"
                                                     "00000001 04 n 02 love 0 true_love 0 000 | x\n"
                                                     "00000002 04 n 01 Big_Mac 0 000 | y\n");

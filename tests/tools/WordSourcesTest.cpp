@@ -1,8 +1,10 @@
+#include "DictionaryWords.h"
 #include "WordForms.h"
 #include "WordNetLemmas.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -29,33 +31,55 @@ TEST(WordForms, TellsLowerCaseFromCapitalisedSpellings)
     EXPECT_EQ(forms.CapitalForm("nowhere"), "");
 }
 
-TEST(ClassifyWord, RealWhenWrittenInLowerCaseAnywhere)
+TEST(ClassifyWord, RhymeListsTakeOnlyWordsADictionaryListsInLowerCase)
 {
-    const TWordForms forms = Forms({"love", "Love", "Paris"});
-    const TWordClass love = ClassifyWord("love", forms);
-    EXPECT_EQ(love.kind, TWordKind::Real);
-    EXPECT_EQ(love.display, "love");
-    const TWordClass paris = ClassifyWord("paris", forms);
-    EXPECT_EQ(paris.kind, TWordKind::Proper);
-    EXPECT_EQ(paris.display, "Paris");
+    // The large word list knows every spelling; the dictionaries decide what is a real word.
+    TWordForms forms;
+    forms.AddWordList("love\nLove\nParis\nb\npc\ncrow\ncrow's\nk\nmart\nGED\nAalborg\n"
+                      "it's\nable\nbodied\nable-bodied\nzyzzyva\n");
+    TDictionaryWords dictionary;
+    dictionary.AddWordList("love\nParis\nb\ncrow\ncrow's\nk\nmart\nit's\nable\nbodied\n");
+    dictionary.AddLemma("able_bodied");
+    dictionary.AddLemma("pc");
+
+    const struct
+    {
+        const char *word;
+        TWordKind kind;
+        const char *display;
+    } cases[] = {
+        {"love", TWordKind::Real, "love"},
+        {"able-bodied", TWordKind::Real, "able-bodied"}, // listed whole
+        {"it's", TWordKind::Real, "it's"},               // a contraction, not a possessive
+        {"'tis", TWordKind::Real, "'tis"},
+        {"paris", TWordKind::Proper, "Paris"},
+        {"aalborg's", TWordKind::Proper, "Aalborg's"},
+        {"jean-paul", TWordKind::Proper, "Jean-Paul"}, // found nowhere: a name
+        {"b", TWordKind::Unlisted, "b"},
+        {"pc", TWordKind::Unlisted, "pc"},
+        {"crow's", TWordKind::Unlisted, "crow's"},
+        {"k-mart", TWordKind::Unlisted, "k-mart"}, // made of words, listed nowhere whole
+        {"ged", TWordKind::Unlisted, "GED"},
+        {"zyzzyva", TWordKind::Unlisted, "zyzzyva"}, // only in the large list
+    };
+    for (const auto &c : cases) {
+        const TWordClass cls = ClassifyWord(c.word, forms, dictionary);
+        EXPECT_EQ(cls.kind, c.kind) << c.word;
+        EXPECT_EQ(cls.display, c.display) << c.word;
+    }
 }
 
-TEST(ClassifyWord, AWordFoundNowhereIsANameWithCapitals)
+TEST(DictionaryWords, HunspellAddsAffixedFormsOfListedWordsOnly)
 {
-    const TWordClass c = ClassifyWord("jean-paul", TWordForms());
-    EXPECT_EQ(c.kind, TWordKind::Proper);
-    EXPECT_EQ(c.display, "Jean-Paul");
-}
-
-TEST(ClassifyWord, CompoundsPossessivesAndElisionsFollowTheirParts)
-{
-    const TWordForms forms = Forms({"able", "bodied", "Aalborg", "jones"});
-    EXPECT_EQ(ClassifyWord("able-bodied", forms).kind, TWordKind::Real);
-    const TWordClass city = ClassifyWord("aalborg's", forms);
-    EXPECT_EQ(city.kind, TWordKind::Proper);
-    EXPECT_EQ(city.display, "Aalborg's");
-    EXPECT_EQ(ClassifyWord("jones'", forms).kind, TWordKind::Real);
-    EXPECT_EQ(ClassifyWord("'tis", forms).kind, TWordKind::Real);
+    TDictionaryWords dictionary;
+    dictionary.LoadHunspell("/usr/share/hunspell/en_US");
+    dictionary.AddLemma("midnight");
+    dictionary.AddWordList("admire\nk\nmart\n");
+    EXPECT_TRUE(dictionary.Lists("midnights"));
+    EXPECT_TRUE(dictionary.Lists("admired"));
+    EXPECT_FALSE(dictionary.Lists("jun")); // a bare Hunspell entry, listed nowhere else
+    EXPECT_FALSE(dictionary.Lists("k-mart"));
+    EXPECT_THROW(dictionary.LoadHunspell("/nonexistent/en_US"), std::runtime_error);
 }
 
 TEST(WordNetLemmas, ReadsTheWordsOfEachSynsetAndSkipsTheLicence)

@@ -6,9 +6,10 @@
 #include "Roundex.h"
 #include "Syllables.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr std::size_t kMaxPronunciations = 5; // the plain key and (1) to (4)
 const std::string kExtrasSuffix = "[P]";
 
 std::string VariantKey(const std::string &word, std::size_t index)
@@ -20,6 +21,30 @@ std::string_view LastWordOf(std::string_view phrase)
 {
     const std::size_t space = phrase.rfind(' ');
     return space == std::string_view::npos ? phrase : phrase.substr(space + 1);
+}
+
+// A pronunciation that stresses more vowels than the word has vowel letters spells it out
+// letter by letter (ac: EY1 S IY1); it is an initialism, not a rhyme.
+bool SpelledOut(std::string_view word, std::string_view phones)
+{
+    const auto vowelLetters = std::count_if(word.begin(), word.end(), [](char c) {
+        return std::string_view("aeiouy").find(c) != std::string_view::npos;
+    });
+    const auto primaryStresses = std::count(phones.begin(), phones.end(), '1');
+    return primaryStresses > 1 && primaryStresses > vowelLetters;
+}
+
+// A word is listed in the group of its last stressed vowel and, when a secondary stress follows
+// that one (mid-night), in the group of the secondary stress too, by its own syllable count.
+// A final "IY" is left out: the source marks the -y of catchy or thirty so, which rhymes with
+// me only weakly.
+void File(TRankedLists &lists, std::string_view item, const std::string &phones, int syllables)
+{
+    const std::string group = GroupKey(phones);
+    lists[group].Add(item, syllables);
+    const std::string compound = CompoundKey(phones);
+    if (!compound.empty() && compound != group && compound != "IY")
+        lists[compound].Add(item, syllables);
 }
 
 } // namespace
@@ -41,8 +66,9 @@ const std::vector<std::string> *FindPronunciations(const TCmuDictionary &cmu, st
     return hyphen == std::string_view::npos ? nullptr : cmu.Find(bare.substr(hyphen + 1));
 }
 
-TRhymeDictionaryBuilder::TRhymeDictionaryBuilder(const TCmuDictionary &cmu, const TWordForms &forms)
-    : cmu_(cmu), forms_(forms)
+TRhymeDictionaryBuilder::TRhymeDictionaryBuilder(const TCmuDictionary &cmu, const TWordForms &forms,
+                                                 const TDictionaryWords &dictionary)
+    : cmu_(cmu), forms_(forms), dictionary_(dictionary)
 {}
 
 void TRhymeDictionaryBuilder::AddWords()
@@ -55,22 +81,27 @@ void TRhymeDictionaryBuilder::AddWords()
 void TRhymeDictionaryBuilder::AddWord(const std::string &word,
                                       const std::vector<std::string> &pronunciations)
 {
-    const TWordClass cls = ClassifyWord(word, forms_);
-    TRankedLists &lists = cls.kind == TWordKind::Real ? groups_ : extras_;
+    const TWordClass cls = ClassifyWord(word, forms_, dictionary_);
+    TRankedLists *lists = cls.kind == TWordKind::Real     ? &groups_
+                          : cls.kind == TWordKind::Proper ? &extras_
+                                                          : nullptr;
     bool filed = false;
-    for (std::size_t i = 0; i < pronunciations.size() && i < kMaxPronunciations; ++i) {
-        const std::string group = GroupKey(pronunciations[i]);
+    const std::vector<std::string> filedPronunciations = FiledPronunciations(pronunciations);
+    for (std::size_t i = 0; i < filedPronunciations.size(); ++i) {
+        const std::string &phones = filedPronunciations[i];
+        const std::string group = GroupKey(phones);
         if (group.empty())
             continue;
         wordKeys_[VariantKey(word, i)] = group;
-        lists[group].Add(cls.display, CountPhoneSyllables(pronunciations[i]));
+        if (lists && !SpelledOut(word, phones))
+            File(*lists, cls.display, phones, CountPhoneSyllables(phones));
         filed = true;
     }
     if (!filed)
         return;
     if (cls.kind == TWordKind::Real)
         realWords_.insert(word);
-    else
+    else if (cls.kind == TWordKind::Proper)
         ++properNouns_;
 }
 
@@ -90,10 +121,10 @@ bool TRhymeDictionaryBuilder::AddPhrase(std::string_view phrase)
     const auto *pronunciations = FindPronunciations(cmu_, LastWordOf(phrase));
     if (!pronunciations)
         return false;
-    const std::string group = GroupKey(pronunciations->front());
-    if (group.empty())
+    const std::string phones = FiledPronunciations(*pronunciations).front();
+    if (GroupKey(phones).empty())
         return false;
-    extras_[group].Add(phrase, PhraseSyllables(phrase));
+    File(extras_, phrase, phones, PhraseSyllables(phrase));
     ++phrases_;
     return true;
 }

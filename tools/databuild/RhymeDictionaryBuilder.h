@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CmuDictionary.h"
+#include "DictionaryWords.h"
 #include "RankedList.h"
 #include "WordForms.h"
 
@@ -10,20 +11,22 @@
 #include <string_view>
 
 // Builds the entries of rdict.dat and sdxdict.dat from the CMU words, the spellings seen in the
-// word lists and the WordNet phrases.
+// word lists, the words the dictionaries list and the WordNet phrases.
 class TRhymeDictionaryBuilder
 {
 public:
     using TEntries = std::map<std::string, std::string, std::less<>>;
 
-    TRhymeDictionaryBuilder(const TCmuDictionary &cmu, const TWordForms &forms);
+    TRhymeDictionaryBuilder(const TCmuDictionary &cmu, const TWordForms &forms,
+                            const TDictionaryWords &dictionary);
 
     void AddWords();
-    // A phrase is filed under the group of its last word's first pronunciation; false when that
-    // word has none.
+    // A phrase is filed under the group of its last word's first stressed pronunciation; false
+    // when that word has none.
     bool AddPhrase(std::string_view phrase);
 
-    // word, word(1) .. word(4) -> group key; group -> real words; group + "[P]" -> the rest.
+    // word, word(1) .. word(4) -> group key; group -> real words; group + "[P]" -> names and
+    // phrases. Words that are neither (letters, possessives, acronyms) keep only their keys.
     TEntries RhymeEntries() const;
     // Roundex code -> the real words with that code, alphabetical.
     TEntries RoundexEntries() const;
@@ -38,6 +41,7 @@ private:
 
     const TCmuDictionary &cmu_;
     const TWordForms &forms_;
+    const TDictionaryWords &dictionary_;
     TEntries wordKeys_;
     TRankedLists groups_;
     TRankedLists extras_; // phrases and proper nouns, by group

@@ -71,7 +71,7 @@ void TRhymeLineBuilder::AddLine(std::string_view raw, const std::string &source)
     const auto *pronunciations = FindPronunciations(cmu_, LastWordOfLine(text));
     if (!pronunciations)
         return;
-    const std::string group = GroupKey(pronunciations->front());
+    const std::string group = GroupKey(FiledPronunciations(*pronunciations).front());
     if (group.empty())
         return;
     seen_.insert(text);

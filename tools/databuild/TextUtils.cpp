@@ -53,6 +53,14 @@ bool HasUpperAscii(std::string_view text)
     return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+bool IsAllCapitals(std::string_view text)
+{
+    const auto upper =
+        std::count_if(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return upper >= 2 &&
+           std::none_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 bool HasDigitOrDot(std::string_view text)
 {
     return std::any_of(text.begin(), text.end(),

@@ -26,6 +26,8 @@ std::string_view Trim(std::string_view text);
 std::vector<std::string_view> SplitOn(std::string_view text, char separator);
 std::string ToLowerAscii(std::string_view text);
 bool HasUpperAscii(std::string_view text);
+// Two or more letters, none of them lower case: "GED", "NASA".
+bool IsAllCapitals(std::string_view text);
 bool HasDigitOrDot(std::string_view text);
 // Upper-cases the first ASCII letter of every hyphen-separated part: "jean-paul" -> "Jean-Paul".
 std::string CapitaliseParts(std::string_view word);

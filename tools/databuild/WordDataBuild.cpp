@@ -1,6 +1,7 @@
 #include "WordDataBuild.h"
 
 #include "CmuDictionary.h"
+#include "DictionaryWords.h"
 #include "GcideQuotes.h"
 #include "RhymeDictionaryBuilder.h"
 #include "RhymeLineBuilder.h"
@@ -14,14 +15,19 @@
 
 namespace {
 
-// The spellings of the word list and of WordNet; WordNet's multi-word lemmas, as phrases.
-std::set<std::string> ReadWordSources(const TWordDataPaths &paths, TWordForms &forms)
+// The spellings of the word list and of WordNet, the words the dictionaries list; WordNet's
+// multi-word lemmas, as phrases.
+std::set<std::string> ReadWordSources(const TWordDataPaths &paths, TWordForms &forms,
+                                      TDictionaryWords &dictionary)
 {
     forms.AddWordList(ReadWholeFile(paths.wordList));
+    dictionary.AddWordList(ReadWholeFile(paths.dictionaryList));
+    dictionary.LoadHunspell(paths.hunspell);
     std::set<std::string> lemmas;
     for (const std::string &file : paths.wordNetData)
         ForEachWordNetLemma(ReadWholeFile(file), [&](std::string_view lemma) {
             AddLemmaForms(lemma, forms);
+            dictionary.AddLemma(lemma);
             if (lemma.find('_') != std::string_view::npos)
                 lemmas.emplace(lemma);
         });
@@ -48,10 +54,11 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
     TCmuDictionary cmu;
     cmu.Parse(ReadWholeFile(paths.cmu));
     TWordForms forms;
-    const std::set<std::string> phrases = ReadWordSources(paths, forms);
+    TDictionaryWords dictionary;
+    const std::set<std::string> phrases = ReadWordSources(paths, forms, dictionary);
 
     TWordDataCounts counts;
-    TRhymeDictionaryBuilder rhymes(cmu, forms);
+    TRhymeDictionaryBuilder rhymes(cmu, forms, dictionary);
     rhymes.AddWords();
     for (const std::string &phrase : phrases)
         rhymes.AddPhrase(phrase);

@@ -9,6 +9,8 @@ struct TWordDataPaths
 {
     std::string cmu;                      // the npm package's index.js
     std::string wordList;                 // /usr/share/dict/american-english-large
+    std::string dictionaryList;           // /usr/share/dict/american-english
+    std::string hunspell;                 // /usr/share/hunspell/en_US (.aff and .dic)
     std::vector<std::string> wordNetData; // WordNet's data.noun, data.verb, data.adj, data.adv
     std::string gcide;                    // gcide.dict.dz
     std::string outDir;

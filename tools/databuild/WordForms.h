@@ -17,17 +17,21 @@ public:
     bool Known(std::string_view lower) const;
     // True when the word was seen written in lower case.
     bool HasLowerCase(std::string_view lower) const;
-    // The first capitalised spelling in byte order ("McDonald" before "Mcdonald"); empty if none.
+    // The first capitalised spelling in byte order ("McDonald" before "Mcdonald") that is not
+    // all capitals, else the first all-capitals one ("GED"); empty if none.
     std::string CapitalForm(std::string_view lower) const;
 
 private:
     std::map<std::string, std::set<std::string>, std::less<>> forms_;
 };
 
+class TDictionaryWords;
+
 enum class TWordKind
 {
-    Real,
-    Proper
+    Real,     // goes into the rhyme lists
+    Proper,   // goes into the phrases and proper nouns lists
+    Unlisted, // keeps its key but is listed nowhere
 };
 
 struct TWordClass
@@ -36,7 +40,10 @@ struct TWordClass
     std::string display; // the spelling to list: lower case for real words, capitalised names
 };
 
-// Real word when the word occurs in lower case; otherwise a proper noun in its capitalised
-// spelling. Elisions ('tis), compounds of real words (able-bodied) and possessives follow the
-// words they are made of; a word found nowhere counts as a name.
-TWordClass ClassifyWord(std::string_view word, const TWordForms &forms);
+// Real word when a dictionary lists it in lower case (elisions such as 'tis too); a name when the
+// word lists know it capitalised; a word found nowhere counts as a name. Never listed: single
+// letters other than a, i and o, two-letter abbreviations and symbols, words without a vowel
+// letter, Roman numerals, acronyms, possessives of common words and hyphenated compounds no
+// dictionary lists whole. Possessives of names stay names.
+TWordClass ClassifyWord(std::string_view word, const TWordForms &forms,
+                        const TDictionaryWords &dictionary);

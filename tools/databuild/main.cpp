@@ -1,5 +1,5 @@
 // tolvane-databuild: writes the word-list files of the application folder from the CMU
-// Pronouncing Dictionary, a word list, WordNet and GCIDE.
+// Pronouncing Dictionary, word lists, Hunspell's dictionary, WordNet and GCIDE.
 #include "WordDataBuild.h"
 
 #include <iostream>
@@ -8,8 +8,8 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: tolvane-databuild --cmu INDEX_JS --words WORDLIST --wordnet DIR"
-                 " --gcide GCIDE_DICT_DZ --out DIR\n";
+    std::cerr << "usage: tolvane-databuild --cmu INDEX_JS --words WORDLIST --dictionary WORDLIST"
+                 " --hunspell AFF_DIC_BASE --wordnet DIR --gcide GCIDE_DICT_DZ --out DIR\n";
     return 2;
 }
 
@@ -21,6 +21,10 @@ bool ParseArguments(int argc, char **argv, TWordDataPaths &paths)
             paths.cmu = value;
         else if (option == "--words")
             paths.wordList = value;
+        else if (option == "--dictionary")
+            paths.dictionaryList = value;
+        else if (option == "--hunspell")
+            paths.hunspell = value;
         else if (option == "--wordnet")
             for (const char *pos : {"noun", "verb", "adj", "adv"})
                 paths.wordNetData.push_back(value + "/data." + pos);
@@ -32,7 +36,8 @@ bool ParseArguments(int argc, char **argv, TWordDataPaths &paths)
             return false;
     }
     return argc % 2 == 1 && !paths.cmu.empty() && !paths.wordList.empty() &&
-           !paths.wordNetData.empty() && !paths.gcide.empty() && !paths.outDir.empty();
+           !paths.dictionaryList.empty() && !paths.hunspell.empty() && !paths.wordNetData.empty() &&
+           !paths.gcide.empty() && !paths.outDir.empty();
 }
 
 } // namespace
