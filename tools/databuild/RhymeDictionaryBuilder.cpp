@@ -93,7 +93,8 @@ void TRhymeDictionaryBuilder::AddWord(const std::string &word,
         if (group.empty())
             continue;
         wordKeys_[VariantKey(word, i)] = group;
-        if (lists && !SpelledOut(word, phones))
+        // A word with only weak forms ('em, 'cause) keeps its key but rhymes with nothing.
+        if (lists && HasStress(phones) && !SpelledOut(word, phones))
             File(*lists, cls.display, phones, CountPhoneSyllables(phones));
         filed = true;
     }

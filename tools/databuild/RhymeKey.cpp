@@ -121,15 +121,19 @@ int CountPhoneSyllables(std::string_view phones)
     return count;
 }
 
+bool HasStress(std::string_view phones)
+{
+    return phones.find_first_of("12") != std::string_view::npos;
+}
+
 std::vector<std::string> FiledPronunciations(const std::vector<std::string> &pronunciations)
 {
-    const auto stressed = [](const std::string &phones) {
-        return phones.find_first_of("12") != std::string::npos;
-    };
-    const bool anyStressed = std::any_of(pronunciations.begin(), pronunciations.end(), stressed);
+    const bool anyStressed =
+        std::any_of(pronunciations.begin(), pronunciations.end(),
+                    [](const std::string &phones) { return HasStress(phones); });
     std::vector<std::string> filed;
     for (const std::string &phones : pronunciations)
-        if ((!anyStressed || stressed(phones)) && filed.size() < kMaxPronunciations)
+        if ((!anyStressed || HasStress(phones)) && filed.size() < kMaxPronunciations)
             filed.push_back(phones);
     return filed;
 }

@@ -21,6 +21,9 @@ std::string CompoundKey(std::string_view phones);
 // The number of vowels, which is the number of syllables.
 int CountPhoneSyllables(std::string_view phones);
 
+// True when some vowel carries a primary or secondary stress.
+bool HasStress(std::string_view phones);
+
 // The pronunciations a word is filed under: its first five, without the weak (all unstressed)
 // forms of function words such as "K AH0 N" for can, unless the word has no other form.
 std::vector<std::string> FiledPronunciations(const std::vector<std::string> &pronunciations);
