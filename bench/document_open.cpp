@@ -1,8 +1,8 @@
 // Opening a 5 000-line poem and a 20 MB one in the verse editor, from the file to a painted
 // editor with its gutters, through the same path as File > Open; and a resize of the window
-// holding the 20 MB poem with word wrap on, up to the repainted editor. The application folder is a temporary copy of
-// links to the built one, so the real spelling and word-list files take part and the built
-// settings stay untouched.
+// holding the 20 MB poem with word wrap on, up to the repainted editor. The application folder is a
+// temporary copy of links to the built one, so the real spelling and word-list files take part and
+// the built settings stay untouched.
 #include "AppFolders.h"
 #include "BenchSupport.h"
 #include "DictEditor.h"
