@@ -10,24 +10,21 @@
 // own without touching this process; returns what body returned (empty if the child died).
 inline std::string InChild(const std::function<std::string()> &body)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
+    int fds[2];
+    if (::pipe(fds) != 0)
         return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
+    if (::fork() == 0) {
         const std::string out = body();
-        [[maybe_unused]] const ssize_t written = ::write(pipeFds[1], out.data(), out.size());
+        [[maybe_unused]] const ssize_t written = ::write(fds[1], out.data(), out.size());
         ::_exit(0);
     }
-    ::close(pipeFds[1]);
+    ::close(fds[1]);
     std::string out;
     char buffer[512];
-    for (ssize_t got; (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
         out.append(buffer, std::size_t(got));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    ::close(fds[0]);
+    ::wait(nullptr);
     return out;
 }
 

@@ -6,9 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-
-#include <optional>
 
 // The frame's document commands with every question, dialog and error box answered here.
 class DocumentTest : public FrameFixture
@@ -395,18 +392,4 @@ TEST_F(DocumentTest, SaveOfAFileThatCannotBeWrittenAsksForANewName)
     });
     EXPECT_EQ(result, "not saved save:" + AppFolder().toStdString());
     EXPECT_EQ(Get(path), QByteArray("sample"));
-}
-
-TEST_F(DocumentTest, OpeningShowsTheBusyCursorUntilTheTextIsShown)
-{
-    const QString path = dir.file(QStringLiteral("poem.txt"));
-    Put(path, "verse");
-    std::optional<Qt::CursorShape> whileShowing;
-    docs->FileNameChanged = [&] {
-        if (const QCursor *cursor = QGuiApplication::overrideCursor())
-            whileShowing = cursor->shape();
-    };
-    ASSERT_TRUE(docs->Open(path));
-    EXPECT_EQ(whileShowing, Qt::WaitCursor);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
