@@ -191,7 +191,8 @@ bool TDocumentCommands::Write(const QString &path)
         ReportError(QString::fromStdString(error.what()));
         return false;
     }
-    format_ = format;
+    format_ = format; // the encoding may have changed to hold the text
+    format_.LineEnds.clear();
     editor_->SetModified(false);
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
     return true;
