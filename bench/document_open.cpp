@@ -1,7 +1,8 @@
-// Opening a 5 000-line poem in the verse editor, from the file to a painted editor with its
-// gutters, through the same path as File > Open. The application folder is a temporary copy of
-// links to the built one, so the real spelling and word-list files take part and the built
-// settings stay untouched.
+// Opening a 5 000-line poem and a 20 MB one in the verse editor, from the file to a painted
+// editor with its gutters, through the same path as File > Open; and a resize of the window
+// holding the 20 MB poem with word wrap on, up to the repainted editor. The application folder is a
+// temporary copy of links to the built one, so the real spelling and word-list files take part and
+// the built settings stay untouched.
 #include "AppFolders.h"
 #include "BenchSupport.h"
 #include "DictEditor.h"
@@ -19,11 +20,24 @@
 
 namespace {
 
+constexpr int SmallPoem = 5000;
+constexpr int LargePoem = -1; // as many lines as make 20 MB
+
 QByteArray Poem(int lines)
 {
+    if (lines == LargePoem) {
+        const qsizetype size = Poem(SmallPoem).size();
+        lines = int(SmallPoem * (qsizetype(20) << 20) / size);
+    }
     return (bench::RepeatVerses(bench::WrappingSonnet, lines).join(QStringLiteral("\r\n")) +
             QStringLiteral("\r\n"))
         .toLatin1();
+}
+
+bool WritePoem(const QString &path, int lines)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(Poem(lines)) >= 0;
 }
 
 bool LinkBuiltFiles(const QDir &into)
@@ -35,16 +49,14 @@ bool LinkBuiltFiles(const QDir &into)
     return true;
 }
 
-void OpenBench(benchmark::State &state, bool wrap)
+void OpenBench(benchmark::State &state, bool wrap, int lines)
 {
     QTemporaryDir docs;
     const QString path = docs.filePath(QStringLiteral("poem.txt"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Poem(5000)) < 0) {
+    if (!WritePoem(path, lines)) {
         state.SkipWithError("cannot write the poem");
         return;
     }
-    file.close();
     TFrameAdvanced frame(nullptr, nullptr);
     frame.resize(wrap ? 420 : 900, 700);
     frame.show();
@@ -65,10 +77,42 @@ void OpenBench(benchmark::State &state, bool wrap)
     }
 }
 
+// Each iteration switches the width, so every one lays out again.
+void ResizeBench(benchmark::State &state)
+{
+    QTemporaryDir docs;
+    const QString path = docs.filePath(QStringLiteral("poem.txt"));
+    if (!WritePoem(path, LargePoem)) {
+        state.SkipWithError("cannot write the poem");
+        return;
+    }
+    TFrameAdvanced frame(nullptr, nullptr);
+    frame.resize(420, 700);
+    frame.show();
+    frame.Initialize(1);
+    frame.plMain()->SetWordWrap(true);
+    if (!frame.Documents()->Open(path)) {
+        state.SkipWithError("open failed");
+        return;
+    }
+    QApplication::processEvents();
+    int width = 420;
+    for (auto _ : state) {
+        width = width == 420 ? 520 : 420;
+        frame.resize(width, 700);
+        QCoreApplication::sendPostedEvents();
+        frame.repaint();
+    }
+    state.counters["rows"] = frame.plMain()->DisplayLineCount();
+}
+
 } // namespace
 
-BENCHMARK_CAPTURE(OpenBench, no_wrap, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(OpenBench, word_wrap, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenBench, no_wrap, false, SmallPoem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenBench, word_wrap, true, SmallPoem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenBench, no_wrap_20mb, false, LargePoem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenBench, word_wrap_20mb, true, LargePoem)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResizeBench)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -16,7 +16,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
+#include <QScrollBar>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -83,6 +85,10 @@ bool IsNavigationKey(int key)
 
 TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
+    // First, since setting the font lays the text out anew.
+    layoutTimer_ = new QTimer(this);
+    layoutTimer_->setSingleShot(true);
+    connect(layoutTimer_, &QTimer::timeout, this, &TDictEditor::LayOutSlice);
     auto *text = new QTextDocument(this);
     text->setDocumentLayout(new TPlainLayout(text));
     setDocument(text);
@@ -96,6 +102,11 @@ TDictEditor::TDictEditor(QWidget *parent) : QPlainTextEdit(parent)
     viewport()->setMouseTracking(true); // the hand over an address
     SetWordWrap(false);
     connect(document(), &QTextDocument::contentsChange, this, &TDictEditor::LayOutChange);
+    // Scrolled down past what is laid out yet: the rows shown need their true numbers now.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (CountingRows())
+            LayOutView();
+    });
     highlighter_ = new TEditorHighlighter(document());
     OpenLink = ShellOpen;
     ReportError = [this](const QString &message) {
@@ -148,12 +159,19 @@ TParagraphCursor TDictEditor::CaretCursor() const
 void TDictEditor::SetWordWrap(bool wrap)
 {
     setLineWrapMode(wrap ? WidgetWidth : NoWrap);
-    LayOutAll();
+    LayOutFrom(0);
+}
+
+bool TDictEditor::CountingRows() const
+{
+    return WordWrap() && laidOutTo_ < document()->blockCount();
 }
 
 // The control lays out only the paragraphs it shows, and counts every other one as a single
-// row; the gutters need true row numbers, so every paragraph is laid out: all of them when the
-// width changes, the changed ones on an edit.
+// row; the gutters need true row numbers. With word wrap on, a change of width lays out at
+// once every paragraph down to the bottom of the view (the rows shown are then numbered
+// right), and the ones below a slice at a time while the program is idle. An edit lays out
+// the paragraphs it changed; a large one (a new document) starts over like a resize.
 void TDictEditor::LayOut(QTextBlock from, const QTextBlock &to)
 {
     QAbstractTextDocumentLayout *layout = document()->documentLayout();
@@ -165,22 +183,70 @@ void TDictEditor::LayOut(QTextBlock from, const QTextBlock &to)
     }
 }
 
-void TDictEditor::LayOutAll()
+void TDictEditor::LayOutFrom(int paragraph)
 {
-    if (WordWrap())
-        LayOut(document()->firstBlock(), document()->lastBlock());
+    laidOutTo_ = std::min(laidOutTo_, paragraph);
+    if (!WordWrap()) {
+        layoutTimer_->stop();
+        return;
+    }
+    LayOutView();
+    if (CountingRows())
+        layoutTimer_->start(0);
+}
+
+void TDictEditor::LayOutView()
+{
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    const int first = firstVisibleBlock().blockNumber();
+    QTextBlock block = document()->findBlockByNumber(std::min(laidOutTo_, first));
+    qreal bottom = contentOffset().y();
+    for (; block.isValid() && bottom < viewport()->height(); block = block.next()) {
+        const qreal height = layout->blockBoundingRect(block).height();
+        if (block.blockNumber() >= first)
+            bottom += height;
+    }
+    laidOutTo_ = std::max(laidOutTo_, block.isValid() ? block.blockNumber() : blockCount());
+}
+
+void TDictEditor::LayOutSlice()
+{
+    // A slice short enough that typing goes on meanwhile.
+    constexpr int SliceParagraphs = 1000;
+    if (!CountingRows())
+        return;
+    QTextBlock block = document()->findBlockByNumber(laidOutTo_);
+    const QTextBlock last = document()->findBlockByNumber(laidOutTo_ + SliceParagraphs - 1);
+    LayOut(block, last);
+    laidOutTo_ = last.isValid() ? last.blockNumber() + 1 : blockCount();
+    if (CountingRows())
+        layoutTimer_->start(0);
+    else
+        emit RowsCounted();
 }
 
 void TDictEditor::LayOutChange(int position, int, int added)
 {
-    if (WordWrap())
-        LayOut(document()->findBlock(position), document()->findBlock(position + added));
+    constexpr int LargeChange = 100; // paragraphs
+    if (!WordWrap())
+        return;
+    const QTextBlock first = document()->findBlock(position);
+    QTextBlock last = document()->findBlock(position + added);
+    if (!last.isValid())
+        last = document()->lastBlock();
+    if (last.blockNumber() - first.blockNumber() < LargeChange)
+        LayOut(first, last);
+    else
+        LayOutFrom(first.blockNumber());
 }
 
 void TDictEditor::resizeEvent(QResizeEvent *event)
 {
     QPlainTextEdit::resizeEvent(event);
-    LayOutAll();
+    if (event->size().width() != event->oldSize().width())
+        LayOutFrom(0);
+    else if (CountingRows())
+        LayOutView(); // a taller view shows rows not laid out yet
 }
 
 void TDictEditor::SetOverwrite(bool overwrite)
@@ -342,8 +408,10 @@ void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
 void TDictEditor::changeEvent(QEvent *event)
 {
     QPlainTextEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         UpdateCaretWidth();
+        LayOutFrom(0); // the control lays the text out anew
+    }
 }
 
 // --- block selection -------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QMenu;
+class QTimer;
 class TEditorHighlighter;
 
 // The verse editor control. Rows are display lines: with word wrap on, every wrapped part of a
@@ -24,6 +25,8 @@ public:
 
     explicit TDictEditor(QWidget *parent = nullptr);
 
+    // With word wrap on, rows of paragraphs below the view may still be counted as one each
+    // for a while after a resize or a large change (see CountingRows).
     int DisplayLineCount() const;
     QString DisplayLine(int row) const;
     int RowAtCaret() const;
@@ -36,6 +39,8 @@ public:
     void SetModified(bool modified) { document()->setModified(modified); }
     void SetWordWrap(bool wrap);
     bool WordWrap() const { return lineWrapMode() != NoWrap; }
+    // Paragraphs below the view are still being laid out while the program is idle.
+    bool CountingRows() const;
     void SetOverwrite(bool overwrite);
 
     // Block (column) selection: Alt with a left drag, or Alt+Shift with the arrow keys. Any
@@ -70,6 +75,8 @@ public:
     std::function<void(const QString &message)> ReportError;
 
 signals:
+    // Every paragraph is laid out again: the row count is true.
+    void RowsCounted();
     void Click();
     void DblClick();
     void KeyDown(int key);
@@ -92,7 +99,9 @@ protected:
 private:
     void UpdateCaretWidth();
     void LayOut(QTextBlock from, const QTextBlock &to);
-    void LayOutAll();
+    void LayOutFrom(int paragraph);
+    void LayOutView();
+    void LayOutSlice();
     void LayOutChange(int position, int removed, int added);
     void UpdatePointer(const QPoint &viewportPos);
     TBlockPoint BlockPointAt(const QPoint &viewportPos) const;
@@ -106,6 +115,8 @@ private:
     void DeleteBlock();
 
     TEditorHighlighter *highlighter_ = nullptr;
+    int laidOutTo_ = 0; // the paragraphs before it are laid out
+    QTimer *layoutTimer_ = nullptr;
     bool overLink_ = false;
     std::optional<TBlockSelection> block_;
     bool blockDrag_ = false;

@@ -6,12 +6,30 @@
 #include "Settings.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
 
 #include <stdexcept>
 
-TDocumentCommands::TDocumentCommands(TDictEditor *editor) : editor_(editor) {}
+namespace {
+// The busy cursor while a long read or layout keeps the window from answering.
+class TBusyCursor
+{
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor &) = delete;
+    TBusyCursor &operator=(const TBusyCursor &) = delete;
+};
+} // namespace
+
+TDocumentCommands::TDocumentCommands(TDictEditor *editor)
+    : editor_(editor), lineEnds_(std::make_unique<TLineEnds>(editor->document()))
+{}
+
+TDocumentCommands::~TDocumentCommands() = default;
 
 bool TDocumentCommands::Execute(QAction *action)
 {
@@ -42,6 +60,7 @@ void TDocumentCommands::New()
     if (open_ && !Close())
         return;
     Show(QString(), QString(), TDocumentFormat());
+    SetReadOnly(false);
 }
 
 bool TDocumentCommands::OpenFrom(const QString &folder)
@@ -55,30 +74,62 @@ bool TDocumentCommands::OpenFrom(const QString &folder)
     return Open(path);
 }
 
-// The file is read before anything changes, so a failed read leaves the editor as it was.
+// "Save changes?" comes before the read, so that the file read is the one just saved. A file
+// that cannot be opened is reported before the question; a failed read leaves the editor as
+// it was.
 bool TDocumentCommands::Open(const QString &path)
 {
-    QByteArray bytes;
-    try {
-        bytes = TDocumentFile::ReadBytes(path);
-    } catch (const std::runtime_error &error) {
-        ReportError(QString::fromStdString(error.what()));
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        ReportError(QObject::tr("Cannot open file \"%1\": %2.").arg(path, probe.errorString()));
         return false;
     }
+    probe.close();
     if (!QuerySave())
         return false;
+    QString text;
     TDocumentFormat format;
-    const QString text = TDocumentFile::Decode(bytes, format);
-    Show(text, path, format);
+    if (!Read(path, text, format))
+        return false;
+    const bool readOnly = !format.Keepable;
+    if (readOnly && !(AskOpenReadOnly && AskOpenReadOnly(path)))
+        return false;
+    {
+        const TBusyCursor busy;
+        Show(text, path, format);
+    }
+    SetReadOnly(readOnly);
     TDictSettings::Instance().AddToFileHistory(path);
     return true;
 }
 
+bool TDocumentCommands::Read(const QString &path, QString &text, TDocumentFormat &format)
+{
+    QString failure;
+    try {
+        const TBusyCursor busy;
+        text = TDocumentFile::Decode(TDocumentFile::ReadBytes(path), format);
+        return true;
+    } catch (const std::runtime_error &error) {
+        failure = QString::fromStdString(error.what());
+    }
+    ReportError(failure);
+    return false;
+}
+
 bool TDocumentCommands::Save()
 {
-    if (fileName_.isEmpty())
+    if (fileName_.isEmpty() || !SavesInPlace())
         return SaveAs();
     return Write(fileName_);
+}
+
+// A save replaces the file by a new one beside it, so the folder must be writable too.
+bool TDocumentCommands::SavesInPlace() const
+{
+    const QFileInfo file(fileName_);
+    return !readOnly_ && (!file.exists() || file.isWritable()) &&
+           QFileInfo(file.absolutePath()).isWritable();
 }
 
 bool TDocumentCommands::SaveAs()
@@ -92,6 +143,7 @@ bool TDocumentCommands::SaveAs(const QString &path)
     if (!Write(path))
         return false;
     SetFileName(path);
+    SetReadOnly(false); // the new file holds what the editor holds
     return true;
 }
 
@@ -104,6 +156,7 @@ bool TDocumentCommands::Close()
     TDictSettings::Instance().AddToFileHistory(fileName_);
     SetFileName(QString());
     format_ = TDocumentFormat();
+    SetReadOnly(false);
     editor_->hide();
     SetOpen(false);
     return true;
@@ -131,13 +184,15 @@ bool TDocumentCommands::QuerySave()
 bool TDocumentCommands::Write(const QString &path)
 {
     TDocumentFormat format = format_;
+    format.LineEnds = lineEnds_->Collect(format.LineEnd);
     try {
         TDocumentFile::WriteBytes(path, TDocumentFile::Encode(EditorText(), format));
     } catch (const std::runtime_error &error) {
         ReportError(QString::fromStdString(error.what()));
         return false;
     }
-    format_ = format;
+    format_ = format; // the encoding may have changed to hold the text
+    format_.LineEnds.clear();
     editor_->SetModified(false);
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
     return true;
@@ -149,7 +204,9 @@ void TDocumentCommands::Show(const QString &text, const QString &fileName,
     editor_->show();
     SetOpen(true);
     editor_->setPlainText(text);
+    lineEnds_->Apply(format.LineEnds, format.LineEnd);
     format_ = format;
+    format_.LineEnds.clear(); // the paragraphs hold them now
     SetFileName(fileName);
     editor_->SetModified(false);
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
@@ -162,6 +219,12 @@ QString TDocumentCommands::EditorText() const
     QString text = editor_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
+}
+
+void TDocumentCommands::SetReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    editor_->setReadOnly(readOnly);
 }
 
 void TDocumentCommands::SetOpen(bool open)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "DocumentFile.h"
+#include "LineEnds.h"
 
 #include <QMessageBox>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class TDictEditor;
@@ -17,9 +19,12 @@ class TDocumentCommands
 {
 public:
     explicit TDocumentCommands(TDictEditor *editor);
+    ~TDocumentCommands();
 
     // Yes, No or Cancel to "Save changes?".
     std::function<QMessageBox::StandardButton()> AskSaveChanges;
+    // Whether to open, read-only, a file that saving would change (a binary file).
+    std::function<bool(const QString &path)> AskOpenReadOnly;
     // The file chosen in an Open (save false) or Save As dialog starting in folder; empty when
     // cancelled.
     std::function<QString(const QString &folder, bool save)> ChooseFile;
@@ -34,6 +39,8 @@ public:
     void New();
     bool OpenFrom(const QString &folder);
     bool Open(const QString &path);
+    // Where the file cannot be written in place (opened read-only, a read-only file or
+    // folder), Save asks for another name.
     bool Save();
     bool SaveAs();
     bool SaveAs(const QString &path);
@@ -41,19 +48,25 @@ public:
     bool Close();
 
     bool IsOpen() const { return open_; }
+    bool IsReadOnly() const { return readOnly_; }
     QString FileName() const { return fileName_; }
     void SetFileName(const QString &name);
     const TDocumentFormat &Format() const { return format_; }
 
 private:
     bool QuerySave();
+    bool Read(const QString &path, QString &text, TDocumentFormat &format);
+    bool SavesInPlace() const;
     bool Write(const QString &path);
     void Show(const QString &text, const QString &fileName, const TDocumentFormat &format);
     QString EditorText() const;
     void SetOpen(bool open);
+    void SetReadOnly(bool readOnly);
 
     TDictEditor *editor_;
+    std::unique_ptr<TLineEnds> lineEnds_;
     QString fileName_;
     TDocumentFormat format_;
     bool open_ = false;
+    bool readOnly_ = false;
 };

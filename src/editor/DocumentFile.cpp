@@ -1,50 +1,144 @@
 #include "DocumentFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtEndian>
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+using TEncoding = TDocumentFormat::TEncoding;
+using TLineEnd = TDocumentFormat::TLineEnd;
+
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
+const QByteArray Utf16LeBom("\xFF\xFE");
+const QByteArray Utf16BeBom("\xFE\xFF");
 
 [[noreturn]] void Fail(const QString &message)
 {
     throw std::runtime_error(message.toStdString());
 }
 
-QByteArray EncodeEightBit(const QString &text, TDocumentFormat::TEncoding encoding)
+[[noreturn]] void FailSave(const QString &path, int error)
 {
-    if (encoding == TDocumentFormat::TEncoding::Latin1)
+    Fail(QObject::tr("Cannot save file \"%1\": %2.")
+             .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+QByteArray EncodeEightBit(const QString &text, TEncoding encoding)
+{
+    if (encoding == TEncoding::Latin1)
         return text.toLatin1();
     QStringEncoder encoder("windows-1252");
     return encoder.encode(text);
 }
 
-bool HoldsText(const QByteArray &bytes, const QString &text, TDocumentFormat::TEncoding encoding)
+bool HoldsText(const QByteArray &bytes, const QString &text, TEncoding encoding)
 {
-    if (encoding == TDocumentFormat::TEncoding::Latin1)
+    if (encoding == TEncoding::Latin1)
         return QString::fromLatin1(bytes) == text;
     QStringDecoder decoder("windows-1252");
     return QString(decoder.decode(bytes)) == text;
 }
+
+// Code units as they stand, so that every valid file comes back unchanged.
+bool DecodeUtf16(const QByteArray &bytes, bool littleEndian, QString &text)
+{
+    if (bytes.size() % 2 != 0)
+        return false;
+    text = QString(bytes.size() / 2, Qt::Uninitialized);
+    const uchar *data = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = QChar(littleEndian ? qFromLittleEndian<quint16>(data + 2 * i)
+                                     : qFromBigEndian<quint16>(data + 2 * i));
+    return QStringView(text).isValidUtf16();
+}
+
+QByteArray EncodeUtf16(const QString &text, bool littleEndian)
+{
+    QByteArray bytes = littleEndian ? Utf16LeBom : Utf16BeBom;
+    const qsizetype start = bytes.size();
+    bytes.resize(start + 2 * text.size());
+    uchar *data = reinterpret_cast<uchar *>(bytes.data() + start);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (littleEndian)
+            qToLittleEndian<quint16>(text.at(i).unicode(), data + 2 * i);
+        else
+            qToBigEndian<quint16>(text.at(i).unicode(), data + 2 * i);
+    }
+    return bytes;
+}
+
+// NUL marks a binary file; the editor turns the other two into paragraph breaks.
+bool EditorKeeps(const QString &text)
+{
+    return !text.contains(QChar(0)) && !text.contains(QChar(0xFDD0)) &&
+           !text.contains(QChar(0xFDD1));
+}
+
+int WriteAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            return errno;
+        done += std::max<ssize_t>(written, 0);
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
 } // namespace
+
+QString TDocumentFile::LineEndText(TLineEnd end)
+{
+    switch (end) {
+    case TLineEnd::CrLf:
+        return QStringLiteral("\r\n");
+    case TLineEnd::Cr:
+        return QStringLiteral("\r");
+    case TLineEnd::ParagraphSeparator:
+        return QString(QChar::ParagraphSeparator);
+    case TLineEnd::Lf:
+        break;
+    }
+    return QStringLiteral("\n");
+}
 
 QString TDocumentFile::Decode(const QByteArray &bytes, TDocumentFormat &format)
 {
     format = TDocumentFormat();
-    format.CrLf = bytes.contains("\r\n");
-    QString text;
-    format.Bom = bytes.startsWith(Utf8Bom);
-    if (!DecodeUtf8(format.Bom ? bytes.mid(Utf8Bom.size()) : bytes, text)) {
-        format.Bom = false;
-        text = DecodeEightBit(bytes, format);
+    QString raw;
+    const bool le = bytes.startsWith(Utf16LeBom);
+    if ((le || bytes.startsWith(Utf16BeBom)) && DecodeUtf16(bytes.mid(2), le, raw)) {
+        format.Encoding = le ? TEncoding::Utf16LE : TEncoding::Utf16BE;
+        format.Bom = true;
+    } else {
+        format.Bom = bytes.startsWith(Utf8Bom);
+        if (!DecodeUtf8(format.Bom ? bytes.mid(Utf8Bom.size()) : bytes, raw)) {
+            format.Bom = false;
+            raw = DecodeEightBit(bytes, format);
+        }
     }
-    if (format.CrLf)
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString text = SplitLines(raw, format);
+    format.Keepable = EditorKeeps(text);
     return text;
 }
 
@@ -62,53 +156,130 @@ QString TDocumentFile::DecodeEightBit(const QByteArray &bytes, TDocumentFormat &
     QStringDecoder decoder("windows-1252");
     if (decoder.isValid()) {
         const QString text = decoder.decode(bytes);
-        if (!decoder.hasError() &&
-            EncodeEightBit(text, TDocumentFormat::TEncoding::Windows1252) == bytes) {
-            format.Encoding = TDocumentFormat::TEncoding::Windows1252;
+        if (!decoder.hasError() && EncodeEightBit(text, TEncoding::Windows1252) == bytes) {
+            format.Encoding = TEncoding::Windows1252;
             return text;
         }
     }
     // Every byte has its own character in Latin-1, so nothing is lost.
-    format.Encoding = TDocumentFormat::TEncoding::Latin1;
+    format.Encoding = TEncoding::Latin1;
     return QString::fromLatin1(bytes);
+}
+
+// Every line end becomes "\n"; format learns which were where.
+QString TDocumentFile::SplitLines(const QString &raw, TDocumentFormat &format)
+{
+    if (!raw.contains(u'\r') && !raw.contains(QChar::ParagraphSeparator))
+        return raw; // all LF, the common case, without a copy
+    QString text;
+    text.reserve(raw.size());
+    std::vector<TLineEnd> ends;
+    std::array<qsizetype, 4> counts{};
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw.at(i);
+        TLineEnd end = TLineEnd::Lf;
+        if (c == u'\r')
+            end = i + 1 < raw.size() && raw.at(i + 1) == u'\n' ? TLineEnd::CrLf : TLineEnd::Cr;
+        else if (c == QChar::ParagraphSeparator)
+            end = TLineEnd::ParagraphSeparator;
+        else if (c != u'\n')
+            continue;
+        text.append(QStringView(raw).sliced(start, i - start)).append(u'\n');
+        i += end == TLineEnd::CrLf ? 1 : 0;
+        start = i + 1;
+        ends.push_back(end);
+        ++counts[std::size_t(end)];
+    }
+    text.append(QStringView(raw).sliced(start));
+    // Ties go to the first in the list, so LF before CR LF.
+    const auto most = std::max_element(counts.begin(), counts.end());
+    format.LineEnd = TLineEnd(most - counts.begin());
+    if (*most != qsizetype(ends.size()))
+        format.LineEnds = std::move(ends);
+    return text;
+}
+
+QString TDocumentFile::JoinLines(const QString &text, const TDocumentFormat &format)
+{
+    if (format.LineEnds.empty()) {
+        if (format.LineEnd == TLineEnd::Lf)
+            return text;
+        QString raw = text;
+        return raw.replace(u'\n', LineEndText(format.LineEnd));
+    }
+    QString raw;
+    raw.reserve(text.size() + qsizetype(format.LineEnds.size()));
+    std::size_t line = 0;
+    qsizetype start = 0;
+    for (qsizetype end = text.indexOf(u'\n'); end >= 0; end = text.indexOf(u'\n', start)) {
+        raw.append(QStringView(text).sliced(start, end - start));
+        raw.append(
+            LineEndText(line < format.LineEnds.size() ? format.LineEnds[line] : format.LineEnd));
+        ++line;
+        start = end + 1;
+    }
+    return raw.append(QStringView(text).sliced(start));
 }
 
 QByteArray TDocumentFile::Encode(const QString &text, TDocumentFormat &format)
 {
-    QString lines = text;
-    if (format.CrLf)
-        lines.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    if (format.Encoding != TDocumentFormat::TEncoding::Utf8) {
-        const QByteArray bytes = EncodeEightBit(lines, format.Encoding);
-        if (HoldsText(bytes, lines, format.Encoding))
+    const QString raw = JoinLines(text, format);
+    switch (format.Encoding) {
+    case TEncoding::Utf16LE:
+    case TEncoding::Utf16BE:
+        return EncodeUtf16(raw, format.Encoding == TEncoding::Utf16LE);
+    case TEncoding::Windows1252:
+    case TEncoding::Latin1: {
+        const QByteArray bytes = EncodeEightBit(raw, format.Encoding);
+        if (HoldsText(bytes, raw, format.Encoding))
             return bytes;
-        format.Encoding = TDocumentFormat::TEncoding::Utf8;
+        format.Encoding = TEncoding::Utf8;
+        break;
     }
-    return (format.Bom ? Utf8Bom : QByteArray()) + lines.toUtf8();
+    case TEncoding::Utf8:
+        break;
+    }
+    return (format.Bom ? Utf8Bom : QByteArray()) + raw.toUtf8();
 }
 
 QByteArray TDocumentFile::ReadBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        Fail(QObject::tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        Fail(QObject::tr("Cannot open file \"%1\": %2.").arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        Fail(QObject::tr("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        Fail(QObject::tr("Cannot read file \"%1\": %2.").arg(path, file.errorString()));
     return bytes;
 }
 
+// A temporary file beside the target takes the bytes and is renamed over it. Plain system
+// calls rather than QSaveFile, whose messages lose the system's reason ("Unknown error").
 void TDocumentFile::WriteBytes(const QString &path, const QByteArray &bytes)
 {
-    // Unbuffered: with a write buffer, Qt 6.4's commit() can rename a cut-short file over the
-    // old one when the final flush fails (disk full, file-size limit).
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (ok)
-        ok = file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError;
-    const QString reason = file.errorString();
-    if (ok && file.commit())
-        return;
-    file.cancelWriting();
-    Fail(QObject::tr("Cannot save file \"%1\". %2").arg(path, ok ? file.errorString() : reason));
+    // Through a link, the file it names is replaced, not the link.
+    const QFileInfo info(path);
+    const QString target = info.exists() ? info.canonicalFilePath() : path;
+    const QByteArray name = QFile::encodeName(target);
+    struct stat old = {};
+    const bool exists = ::stat(name.constData(), &old) == 0;
+    if (exists && ::access(name.constData(), W_OK) != 0)
+        FailSave(path, errno);
+    QByteArray temp = QFile::encodeName(QFileInfo(target).absolutePath() + u'/' + u'.' +
+                                        QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        FailSave(path, errno);
+    int error = ::fchmod(fd, exists ? old.st_mode & 07777 : NewFileMode()) == 0 ? 0 : errno;
+    if (!error)
+        error = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temp.constData(), name.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temp.constData());
+        FailSave(path, error);
+    }
 }

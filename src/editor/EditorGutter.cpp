@@ -45,11 +45,14 @@ void TEditorGutter::PaintRow(QPainter &painter, int row, int top, int height)
         painter.drawText(QRect(0, top, width() - 2, height), Qt::AlignRight | Qt::AlignTop, text);
 }
 
+// Only the rows inside the area to paint are drawn: a wrapped paragraph may hold far more
+// rows than the view.
 void TEditorGutter::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const int offset = ViewportOffset();
+    const int top = event->rect().top();
     const int bottom = event->rect().bottom();
     int nextTop = offset;
     int nextRow = 0;
@@ -63,9 +66,12 @@ void TEditorGutter::paintEvent(QPaintEvent *event)
         for (int i = 0; i < std::max(1, lines); ++i) {
             const QRectF line =
                 lines > 0 ? layout->lineAt(i).rect() : QRectF(0, 0, 0, editor_->RowHeight());
-            const int top = offset + int(geometry.top() + line.top());
-            PaintRow(painter, first + i, top, int(line.height()));
-            nextTop = top + int(line.height());
+            const int rowTop = offset + int(geometry.top() + line.top());
+            if (rowTop > bottom)
+                return;
+            if (rowTop + int(line.height()) >= top)
+                PaintRow(painter, first + i, rowTop, int(line.height()));
+            nextTop = rowTop + int(line.height());
             nextRow = first + i + 1;
         }
     }

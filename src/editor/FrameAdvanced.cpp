@@ -182,6 +182,7 @@ void TFrameAdvanced::BuildGutters(QWidget *page)
 void TFrameAdvanced::ConnectEditor()
 {
     connect(plMain_, &QPlainTextEdit::textChanged, this, &TFrameAdvanced::plMainChange);
+    connect(plMain_, &TDictEditor::RowsCounted, this, &TFrameAdvanced::UpdateLineNumberWidth);
     connect(plMain_, &TDictEditor::Click, this, &TFrameAdvanced::plMainClick);
     connect(plMain_, &TDictEditor::KeyUp, this, &TFrameAdvanced::plMainKeyUp);
     connect(plMain_, &TDictEditor::KeyDown, this, &TFrameAdvanced::plMainKeyDown);
@@ -377,6 +378,13 @@ void TFrameAdvanced::ConnectDocuments()
     documents_->AskSaveChanges = [this] {
         return QMessageBox::question(this, QString(), tr("Save changes?"),
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    };
+    documents_->AskOpenReadOnly = [this](const QString &path) {
+        return QMessageBox::question(
+                   this, QString(),
+                   tr("\"%1\" is not a plain text file, and saving it would change it. Open it "
+                      "read-only?")
+                       .arg(path)) == QMessageBox::Yes;
     };
     documents_->ChooseFile = [this](const QString &folder, bool save) {
         return ChooseFile(folder, save);

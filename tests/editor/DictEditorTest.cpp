@@ -144,7 +144,7 @@ TEST(DictEditor, RowsAreCountedForParagraphsFarOffScreen)
     TDictEditor &e = shown.editor;
     e.SetWordWrap(true);
     e.setPlainText(paragraphs.join(QLatin1Char('\n')));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.CountingRows(); }, 30000));
     const int perParagraph = e.document()->firstBlock().layout()->lineCount();
     ASSERT_GT(perParagraph, 1);
     EXPECT_EQ(e.DisplayLineCount(), 400 * perParagraph);
@@ -153,7 +153,32 @@ TEST(DictEditor, RowsAreCountedForParagraphsFarOffScreen)
 
     e.resize(300, 300); // fewer rows per paragraph at the new width
     QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.CountingRows(); }, 30000));
     const int wider = e.document()->lastBlock().layout()->lineCount();
     ASSERT_LT(wider, perParagraph);
     EXPECT_EQ(e.DisplayLineCount(), 400 * wider);
+}
+
+TEST(DictEditor, AResizeLaysOutTheViewAtOnceAndTheRestWhenIdle)
+{
+    const QString paragraph = QStringLiteral("love ").repeated(30).trimmed();
+    ShownEditor shown(QString(), 200);
+    TDictEditor &e = shown.editor;
+    e.SetWordWrap(true);
+    e.setPlainText(QStringList(5000, paragraph).join(QLatin1Char('\n')));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.CountingRows(); }, 30000));
+    QSignalSpy counted(&e, &TDictEditor::RowsCounted);
+
+    e.resize(300, 300);
+    QCoreApplication::sendPostedEvents();
+    const int perParagraph = e.document()->firstBlock().layout()->lineCount();
+    EXPECT_TRUE(e.CountingRows());
+    EXPECT_EQ(e.document()->findBlockByNumber(2500).layout()->lineCount(), 0) << "not yet";
+    const int lastInView = e.cursorForPosition(QPoint(0, e.viewport()->height() - 1)).blockNumber();
+    EXPECT_EQ(e.document()->findBlockByNumber(lastInView).firstLineNumber(),
+              lastInView * perParagraph);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !e.CountingRows(); }, 30000));
+    EXPECT_EQ(counted.count(), 1);
+    EXPECT_EQ(e.DisplayLineCount(), 5000 * perParagraph);
 }

@@ -1,4 +1,5 @@
 #include "DocumentFile.h"
+#include "ChildProcess.h"
 #include "FileBytes.h"
 #include "TempDir.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -28,7 +31,7 @@ TEST(DocumentFileTest, Utf8WithLfReadsAndWritesBack)
     TDocumentFormat format;
     EXPECT_EQ(TDocumentFile::Decode(bytes, format), QString::fromUtf8(bytes));
     EXPECT_EQ(format.Encoding, TEncoding::Utf8);
-    EXPECT_FALSE(format.CrLf);
+    EXPECT_EQ(format.LineEnd, TDocumentFormat::TLineEnd::Lf);
     EXPECT_EQ(RoundTrip(bytes, format), bytes);
 }
 
@@ -37,7 +40,7 @@ TEST(DocumentFileTest, CrLfBecomesLfInMemoryAndCrLfOnDisk)
     const QByteArray bytes = "one\r\ntwo\r\n\r\nthree";
     TDocumentFormat format;
     EXPECT_EQ(TDocumentFile::Decode(bytes, format), QStringLiteral("one\ntwo\n\nthree"));
-    EXPECT_TRUE(format.CrLf);
+    EXPECT_EQ(format.LineEnd, TDocumentFormat::TLineEnd::CrLf);
     EXPECT_EQ(RoundTrip(bytes, format), bytes);
 }
 
@@ -90,7 +93,7 @@ TEST(DocumentFileTest, TextTheEightBitFileCannotHoldIsSavedAsUtf8)
 {
     TDocumentFormat format;
     format.Encoding = TEncoding::Latin1;
-    format.CrLf = true;
+    format.LineEnd = TDocumentFormat::TLineEnd::CrLf;
     const QString text = QString::fromUtf8("arrow \xE2\x86\x92\nend");
     EXPECT_EQ(TDocumentFile::Encode(text, format), QByteArray("arrow \xE2\x86\x92\r\nend"));
     EXPECT_EQ(format.Encoding, TEncoding::Utf8);
@@ -155,4 +158,61 @@ TEST(DocumentFileTest, ReadingAMissingFileThrowsWithTheName)
     } catch (const std::runtime_error &error) {
         EXPECT_TRUE(QString::fromStdString(error.what()).contains(path));
     }
+}
+
+TEST(DocumentFileTest, FilesTheEditorCannotGiveBackAreMarked)
+{
+    const QByteArray binary[] = {QByteArray("PK\x03\x04\0\0data", 10),
+                                 QByteArray("\xFF\xFEo\0d", 5), // UTF-16 cut short
+                                 "verse \xEF\xB7\x90 noncharacter"};
+    for (const QByteArray &bytes : binary) {
+        TDocumentFormat format;
+        TDocumentFile::Decode(bytes, format);
+        EXPECT_FALSE(format.Keepable) << bytes.toHex().constData();
+    }
+}
+
+namespace {
+std::string FailedWrite(const QString &path, const QByteArray &bytes)
+{
+    try {
+        TDocumentFile::WriteBytes(path, bytes);
+    } catch (const std::runtime_error &error) {
+        return error.what();
+    }
+    return "no error";
+}
+} // namespace
+
+// Each in a child process: one without rights to the file, one with a full file system of its
+// own (where it may mount one).
+TEST(DocumentFileTest, SaveFailuresGiveTheSystemsReasonAndKeepTheOldFile)
+{
+    TempDir dir;
+    const QString folder = dir.file(QStringLiteral("small"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/poem.txt");
+    const std::string expected = "Cannot save file \"" + path.toStdString() + "\": ";
+    Put(path, "old verse");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_EQ(InChild([&] { return DropRoot() ? FailedWrite(path, "new") : std::string(); }),
+              expected + "Permission denied.");
+    EXPECT_EQ(Get(path), QByteArray("old verse"));
+
+    const std::string full = InChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0 && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return "skip";
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
+            return "skip";
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write("old verse") != 9)
+            return "skip";
+        file.close();
+        return FailedWrite(path, QByteArray(256 * 1024, 'a')) +
+               (Get(path) == "old verse" ? " (kept)" : " (lost)");
+    });
+    if (full == "skip")
+        GTEST_SKIP() << "no file system of our own can be mounted here";
+    EXPECT_EQ(full, expected + "No space left on device. (kept)");
 }

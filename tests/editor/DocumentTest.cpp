@@ -1,4 +1,5 @@
 #include "AlignPanel.h"
+#include "ChildProcess.h"
 #include "DocumentCommands.h"
 #include "FileBytes.h"
 #include "FrameFixture.h"
@@ -65,7 +66,7 @@ TEST_F(DocumentTest, NewGivesAnEmptyUntitledUtf8Document)
     EXPECT_TRUE(docs->FileName().isEmpty());
     EXPECT_FALSE(editor()->Modified());
     EXPECT_EQ(docs->Format().Encoding, TDocumentFormat::TEncoding::Utf8);
-    EXPECT_FALSE(docs->Format().CrLf);
+    EXPECT_EQ(docs->Format().LineEnd, TDocumentFormat::TLineEnd::Lf);
     EXPECT_TRUE(actions->triggered.contains("actFileNameChange"));
 }
 
@@ -282,4 +283,113 @@ TEST_F(DocumentTest, ReopenOpensTheActionCaptionAndMovesItToTheTop)
     EXPECT_EQ(History().value(0), fifth);
     EXPECT_EQ(History().size(), 9);
     EXPECT_EQ(History().count(fifth), 1);
+}
+
+TEST_F(DocumentTest, ReopeningTheModifiedDocumentAsksBeforeReadingIt)
+{
+    const struct
+    {
+        QMessageBox::StandardButton answer;
+        bool opened;
+        QByteArray onDisk;
+        QString shown;
+        bool modified;
+    } cases[] = {
+        {QMessageBox::Yes, true, "verse EDIT1", QStringLiteral("verse EDIT1"), false},
+        {QMessageBox::No, true, "verse", QStringLiteral("verse"), false},
+        {QMessageBox::Cancel, false, "verse", QStringLiteral("verse EDIT1"), true},
+    };
+    for (const auto &c : cases) {
+        const QString path = OpenFile(QStringLiteral("poem1.txt"), "verse");
+        Type(QStringLiteral(" EDIT1"));
+        answer = c.answer;
+        questions = 0;
+        EXPECT_EQ(docs->Open(path), c.opened) << c.answer;
+        EXPECT_EQ(questions, 1) << c.answer;
+        EXPECT_EQ(Get(path), c.onDisk) << c.answer;
+        EXPECT_EQ(editor()->toPlainText(), c.shown) << c.answer;
+        EXPECT_EQ(editor()->Modified(), c.modified) << c.answer;
+        ASSERT_TRUE(docs->Save());
+        EXPECT_EQ(Get(path), c.shown.toUtf8()) << "a later save keeps what the editor showed";
+    }
+}
+
+TEST_F(DocumentTest, OpenAndSaveWithoutAnEditGivesBackTheSameBytes)
+{
+    const std::pair<QByteArray, const char *> files[] = {
+        {"one\r\ntwo\nthree\r\n\r\nfour\rfive\n", "one\ntwo\nthree\n\nfour\nfive\n"},
+        {"old\rMac\rlines\r", "old\nMac\nlines\n"},
+        {"verse\xE2\x80\xA9next\nline", "verse\nnext\nline"},
+        {QByteArray("\xFF\xFEo\0n\0\xE9\0\r\0\n\0t\0w\0o\0", 18), "on\xC3\xA9\ntwo"},
+        {QByteArray("\xFE\xFF\0o\0n\0\r\0\n\x26\x6A", 12), "on\n\xE2\x99\xAA"},
+    };
+    for (const auto &[bytes, text] : files) {
+        const QString path = OpenFile(QStringLiteral("poem.txt"), bytes);
+        EXPECT_EQ(editor()->toPlainText(), QString::fromUtf8(text));
+        ASSERT_TRUE(docs->Save());
+        EXPECT_EQ(Get(path), bytes);
+    }
+}
+
+TEST_F(DocumentTest, EditedLinesLeaveTheOtherLinesTheirOwnEnds)
+{
+    const QString path = OpenFile(QStringLiteral("poem.txt"), "one\r\ntwo\nthree\rfour\r\nfive\n");
+    QTextCursor cursor(editor()->document()->findBlockByNumber(2));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(QStringLiteral(" and more"));
+    ASSERT_TRUE(docs->Save());
+    EXPECT_EQ(Get(path), QByteArray("one\r\ntwo\nthree and more\rfour\r\nfive\n"));
+    // A line broken in two: its own end stays at its end, the new break takes the commonest.
+    cursor = QTextCursor(editor()->document()->findBlockByNumber(2));
+    cursor.setPosition(cursor.position() + 5);
+    cursor.insertText(QStringLiteral("\n"));
+    ASSERT_TRUE(docs->Save());
+    EXPECT_EQ(Get(path), QByteArray("one\r\ntwo\nthree\n and more\rfour\r\nfive\n"));
+    editor()->undo();
+    ASSERT_TRUE(docs->Save());
+    EXPECT_EQ(Get(path), QByteArray("one\r\ntwo\nthree and more\rfour\r\nfive\n"));
+}
+
+TEST_F(DocumentTest, AFileSavingWouldChangeOpensReadOnlyOnlyWhenTheUserAgrees)
+{
+    const QString text = OpenFile(QStringLiteral("poem.txt"), "kept");
+    const QString binary = dir.file(QStringLiteral("data.bin"));
+    const QByteArray bytes("bin\0ary\r\n", 9);
+    Put(binary, bytes);
+    QStringList asked;
+    bool agree = false;
+    docs->AskOpenReadOnly = [&](const QString &path) {
+        asked << path;
+        return agree;
+    };
+    EXPECT_FALSE(docs->Open(binary));
+    EXPECT_EQ(frame->FileName(), text);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("kept"));
+    agree = true;
+    EXPECT_TRUE(docs->Open(binary));
+    EXPECT_EQ(asked, QStringList({binary, binary}));
+    EXPECT_TRUE(editor()->isReadOnly());
+    chosen.clear();
+    EXPECT_FALSE(docs->Save()) << "a save goes to Save As, here cancelled";
+    EXPECT_EQ(dialogs, QStringList{"save:" + AppFolder()});
+    EXPECT_EQ(Get(binary), bytes);
+    Run("FileNew1");
+    EXPECT_FALSE(editor()->isReadOnly());
+}
+
+TEST_F(DocumentTest, SaveOfAFileThatCannotBeWrittenAsksForANewName)
+{
+    const QString path = OpenFile(QStringLiteral("sample.txt"), "sample");
+    Type(QStringLiteral(" edited"));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    chosen.clear();
+    const std::string result = InChild([&] {
+        if (!DropRoot())
+            return std::string("no user to be");
+        const bool saved = docs->Save();
+        return (saved ? "saved " : "not saved ") + dialogs.join(u' ').toStdString() +
+               (errors.isEmpty() ? "" : " error");
+    });
+    EXPECT_EQ(result, "not saved save:" + AppFolder().toStdString());
+    EXPECT_EQ(Get(path), QByteArray("sample"));
 }

@@ -201,3 +201,21 @@ TEST_F(Gutters, FontsReachTheEditorAndTheGuttersWhichKeepTheirColours)
     EXPECT_EQ(forms()->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     EXPECT_EQ(editor()->font().pointSize(), 20);
 }
+
+TEST_F(Gutters, PaintingAsksOnlyForTheRowsInView)
+{
+    editor()->SetWordWrap(true);
+    editor()->setPlainText(QStringLiteral("love and more ").repeated(4000)); // one long paragraph
+    QCoreApplication::processEvents();
+    ASSERT_GT(editor()->DisplayLineCount(), 500);
+    QList<int> asked;
+    syllables()->RowText = [&](int row) {
+        asked << row;
+        return QString();
+    };
+    syllables()->repaint();
+    const int inView = editor()->viewport()->height() / editor()->RowHeight() + 2;
+    ASSERT_FALSE(asked.isEmpty());
+    EXPECT_EQ(asked.first(), 0);
+    EXPECT_LE(asked.size(), inView);
+}
