@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int GlideFrameMs = 15;
-constexpr int MaxCentringSteps = 100000;
+constexpr int MaxCentringSteps = 5000;
 
 int Round(double v)
 {
@@ -592,6 +592,9 @@ void TMetaTree::DragView(int x, int y)
     }
     geom_.PanX = Round(TMTGeometry::ParabolaHeight(geom_.AxisX, px)) - dragStartX_ + basePanX_;
     geom_.PanY = Round(TMTGeometry::ParabolaHeight(geom_.AxisY, py)) - dragStartY_ + basePanY_;
+    // A release after the picture moved ends a drag; it is not a click on what lies under it.
+    if (geom_.PanX != basePanX_ || geom_.PanY != basePanY_)
+        pressedHere_ = false;
     Relayout();
     PaintNodes(Root());
     if (OnMoving)
@@ -678,6 +681,7 @@ void TMetaTree::leaveEvent(QEvent *event)
 void TMetaTree::mouseDoubleClickEvent(QMouseEvent *event)
 {
     mousePressEvent(event);
+    pressedHere_ = false; // the release that ends a double click is no click of its own
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
@@ -702,6 +706,10 @@ void TMetaTree::MoveToCenter(TMTNode *node)
 {
     if (!node || Updating() || !node->Visible)
         return;
+    // Under a collapsed or hidden ancestor the node is not laid out, and no pan would move it.
+    for (const TMTNode *up = node->Parent(); up; up = up->Parent())
+        if (!up->Expanded() || !up->Visible)
+            return;
     FinishGlide();
     // A press that began a view drag must not commit a pan from the middle of the glide.
     viewDragging_ = false;

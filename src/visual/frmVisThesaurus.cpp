@@ -219,8 +219,8 @@ void TfrmVisualThesaurus::FillContextBox()
     // Wide enough for the kind column behind the longest context name.
     int kindWidth = 0;
     for (int i = 0; i < comboBox_->count(); ++i)
-        kindWidth = std::max(kindWidth,
-                             comboBox_->fontMetrics().horizontalAdvance(comboBox_->KindName(i)));
+        kindWidth =
+            std::max(kindWidth, comboBox_->fontMetrics().horizontalAdvance(comboBox_->KindName(i)));
     comboBox_->setMinimumWidth(std::max(145, comboBox_->KindOffset() + kindWidth + 32));
 }
 

@@ -133,6 +133,17 @@ TEST(MetaTree, CentringGlidesFrameByFrameAndEndsAtTheNode)
     EXPECT_LE(std::abs(far->ScreenY - tree->Geometry().CenterY), 10);
 }
 
+TEST(MetaTree, NodeUnderACollapsedParentIsNotSearchedFor)
+{
+    auto tree = ShownTree();
+    TMTNode *north = tree->Root()->Child(0);
+    tree->Collapse(north);
+    const int panX = tree->PanX(), panY = tree->PanY();
+    tree->MoveToCenter(north->Child(1));
+    EXPECT_FALSE(tree->Gliding());
+    EXPECT_EQ(std::pair(tree->PanX(), tree->PanY()), std::pair(panX, panY));
+}
+
 TEST(MetaTree, PressDuringTheGlideFinishesItWithoutLosingThePan)
 {
     auto tree = ShownTree();

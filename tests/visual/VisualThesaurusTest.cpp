@@ -5,7 +5,9 @@
 #include "UpDown.h"
 #include "frmVisThesaurus.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -135,6 +137,15 @@ TEST_F(VisualThesaurusTest, ClickingAWordWandersThere)
             target = node;
     }
     ASSERT_TRUE(target);
+    // Grabbing the word to drag the picture is no click on it.
+    const QPoint grab(target->ScreenX, target->ScreenY);
+    QTest::mousePress(tree, Qt::LeftButton, {}, grab);
+    QMouseEvent move(QEvent::MouseMove, grab + QPoint(30, 10), tree->mapToGlobal(grab),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree, &move);
+    QTest::mouseRelease(tree, Qt::LeftButton, {}, grab + QPoint(30, 10));
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("bright"));
+
     QTest::mouseClick(tree, Qt::LeftButton, {}, QPoint(target->ScreenX, target->ScreenY));
     EXPECT_EQ(Dict().GetWord(), QStringLiteral("lustrous"));
     EXPECT_TRUE(actions->triggered.contains(QStringLiteral("actUpdateLookup")));
