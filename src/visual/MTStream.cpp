@@ -15,12 +15,20 @@ constexpr int RecordFixedBytes = 17; // Color, ChildCount, ImageIndex, StateInde
     throw ETreeFormatError(message.toStdString());
 }
 
-// The label as stored: at most 127 units, and a surrogate pair stays whole or goes.
+// The label as stored: at most 127 units, a surrogate pair kept whole or left out, and any lone
+// surrogate written as U+FFFD, so that the reader always recognises the text as UTF-16.
 QString StoredText(const QString &text)
 {
     QString cut = text.left(MaxStoredChars);
-    if (!cut.isEmpty() && cut.back().isHighSurrogate())
+    if (text.size() > MaxStoredChars && cut.back().isHighSurrogate() &&
+        text[MaxStoredChars].isLowSurrogate())
         cut.chop(1);
+    for (qsizetype i = 0; i < cut.size(); ++i) {
+        if (cut[i].isHighSurrogate() && i + 1 < cut.size() && cut[i + 1].isLowSurrogate())
+            ++i;
+        else if (cut[i].isSurrogate())
+            cut[i] = QChar::ReplacementCharacter;
+    }
     return cut;
 }
 

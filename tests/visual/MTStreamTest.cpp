@@ -115,6 +115,14 @@ TEST(MTStream, BinaryStreamCopiesTheTreeAndCutsLongLabels)
     expected.last() = expected.last().replace(longLabel, QString(126, QLatin1Char('x')));
     EXPECT_EQ(Shape(copy), expected);
     EXPECT_EQ(copy.Root()->Child(0)->Count(), 2);
+    // A lone surrogate is stored as U+FFFD, so the text reads back as UTF-16 every time.
+    TMTNodes lone;
+    lone.Add(nullptr, QStringLiteral("x") + QChar(0xDBDB));
+    TMTNodes once, twice;
+    once.Assign(lone);
+    twice.Assign(once);
+    EXPECT_EQ(once.Root()->Text(), QStringLiteral("x") + QChar(QChar::ReplacementCharacter));
+    EXPECT_EQ(twice.Root()->Text(), once.Root()->Text());
     // Nothing to write without a root.
     EXPECT_TRUE(StreamOf(TMTNodes()).isEmpty());
     EXPECT_TRUE(OutlineOf(TMTNodes(), true).isEmpty());
