@@ -9,11 +9,13 @@
 #include "AlignPanel.h"
 #include "AppComponents.h"
 #include "DictEditor.h"
+#include "DictFrame.h"
 #include "DictionaryList.h"
 #include "DocumentCommands.h"
 #include "EditorGutter.h"
 #include "Event.h"
 #include "FontWalk.h"
+#include "PageActivation.h"
 #include "Settings.h"
 #include "Syllables.h"
 #include "UpdateBracket.h"
@@ -134,6 +136,7 @@ void TFrameAdvanced::BuildPages()
     tbEditor_->setObjectName(QStringLiteral("tbEditor"));
     BuildEditorPage(tbEditor_);
     pageControl_->addTab(tbEditor_, tr("Main Editor"));
+    connect(pageControl_, &QTabWidget::currentChanged, this, &TFrameAdvanced::PageControl1Change);
     // The visual thesaurus and the DICT panel are placed on these pages by PlaceTabPanels.
     for (const auto &[name, caption] :
          {std::pair{"tbHyperbolicThesaurus", QT_TR_NOOP("Hyperbolic Thesaurus")},
@@ -479,11 +482,42 @@ void TFrameAdvanced::PlaceTabPanels()
     if (panelsPlaced_)
         return;
     panelsPlaced_ = true;
-    // The DICT panel and the visual thesaurus join tbOnlineLookup and tbHyperbolicThesaurus
-    // here once they exist.
+    // The DICT panel joins tbOnlineLookup here once it exists.
+    if (auto *page = pageControl_->findChild<QWidget *>(QStringLiteral("tbHyperbolicThesaurus")))
+        PlaceOnPage(page, QStringLiteral("TfrmVisualThesaurus"));
     RebuildWebTabs();
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.UIFontChanged.Notify(&dict);
+}
+
+// Creates the panel of the class on the page, filling it, unless one is there already.
+void TFrameAdvanced::PlaceOnPage(QWidget *page, const QString &className)
+{
+    if (page->findChild<TDictFrame *>(className))
+        return;
+    TDictFrame *panel = TDictFrame::Create(className, page, 1);
+    if (!panel)
+        return;
+    panel->setObjectName(className);
+    if (!page->layout()) {
+        auto *fill = new QVBoxLayout(page);
+        fill->setContentsMargins(0, 0, 0, 0);
+    }
+    page->layout()->addWidget(panel);
+    panel->Panel2()->hide();
+    panel->show();
+}
+
+// Pages whose panels build only while shown hear whether theirs is the active page.
+void TFrameAdvanced::PageControl1Change(int index)
+{
+    QWidget *current = pageControl_->widget(index);
+    for (int i = 0; i < pageControl_->count(); ++i) {
+        QWidget *page = pageControl_->widget(i);
+        for (TDictFrame *panel : page->findChildren<TDictFrame *>(Qt::FindDirectChildrenOnly))
+            if (auto *activation = dynamic_cast<TPageActivation *>(panel))
+                activation->ShowTree(page == current);
+    }
 }
 
 void TFrameAdvanced::RebuildWebTabs()

@@ -47,6 +47,7 @@ public:
 
     void ShowEditor();
     void PlaceTabPanels();
+    void PageControl1Change(int index);
     void RebuildWebTabs();
     void ReloadVerseForms();
     void UpdateVerseFormWidth();
@@ -63,6 +64,7 @@ public:
     bool PanelsPlaced() const { return panelsPlaced_; }
 
 private:
+    void PlaceOnPage(QWidget *page, const QString &className);
     void BuildPages();
     void BuildEditorPage(QWidget *page);
     void BuildGutters(QWidget *page);

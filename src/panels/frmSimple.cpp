@@ -3,6 +3,7 @@
 #include "DictFrame.h"
 #include "DictionaryList.h"
 #include "Event.h"
+#include "PageActivation.h"
 #include "Settings.h"
 #include "SideBySideLayout.h"
 #include "UpdateBracket.h"
@@ -340,8 +341,9 @@ void TFrameSimple::pgcntrlSimpleChange(int index)
     QWidget *current = pages_->widget(index);
     Invoke(PanelIn("pnlOnline", "TfrmOnline"), "SetActive",
            current == Page(QStringLiteral("tbOnline")));
-    Invoke(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus"), "ShowTree",
-           current == Page(QStringLiteral("tbVisualThesaurus")));
+    if (auto *tree =
+            dynamic_cast<TPageActivation *>(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus")))
+        tree->ShowTree(current == Page(QStringLiteral("tbVisualThesaurus")));
     for (const QPointer<QWidget> &tab : webTabs_)
         if (tab)
             Invoke(tab->findChild<QObject *>(GenericOnline), "SetActive", tab == current);

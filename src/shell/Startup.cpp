@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "Splash.h"
 #include "frmRhymeDict.h"
+#include "frmVisThesaurus.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,6 +17,7 @@ QString StartProgram(TProgram &program, bool showSplash)
 {
     TDictSettings::Instance(); // the first-run flag reflects the file as it was at start
     RegisterLookupPanels();
+    RegisterVisualPanels();
     std::unique_ptr<TfrmSplash> splash;
     if (showSplash) {
         splash = std::make_unique<TfrmSplash>();

@@ -1,5 +1,6 @@
 #include "TolvaneCli.h"
 
+#include "TreeCommand.h"
 #include "WordListTsv.h"
 
 #include "DictionaryList.h"
@@ -73,7 +74,7 @@ int TTolvaneCli::Run(QStringList args)
     const QString command = args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
-        out_ << kHelp;
+        out_ << kHelp << TreeCommandHelp;
         return kFound;
     }
     try {
@@ -105,6 +106,8 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
         return args.size() == 1 ? Dump(args.at(0)) : Usage("dump takes FILE");
     if (command == QLatin1String("get"))
         return args.size() == 2 ? Get(args.at(0), args.at(1)) : Usage("get takes FILE KEY");
+    if (command == QLatin1String("tree"))
+        return RunTreeCommand(args, dataDir_, out_, err_);
     if (command == QLatin1String("build"))
         return args.size() == 2 ? Build(args.at(0), args.at(1)) : Usage("build takes TSV OUT");
     return Usage("unknown command");
@@ -112,7 +115,7 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
 
 int TTolvaneCli::Usage(const char *message)
 {
-    err_ << "tolvane-cli: " << message << "\n\n" << kHelp;
+    err_ << "tolvane-cli: " << message << "\n\n" << kHelp << TreeCommandHelp;
     return kBadUsage;
 }
 
