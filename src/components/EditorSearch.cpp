@@ -71,10 +71,14 @@ int TEditorSearch::ReplaceAll(const QString &text, const QString &replacement,
         return 0;
     TSearchOptions forward = options;
     forward.down = true;
+    QTextCursor found = Find(QTextCursor(document_), text, forward);
+    if (found.isNull())
+        return 0;
+    // Undo puts the caret where this cursor stands: after the first match it restores.
     QTextCursor block(document_);
+    block.setPosition(found.selectionEnd());
     block.beginEditBlock();
     int count = 0;
-    QTextCursor found = Find(QTextCursor(document_), text, forward);
     while (!found.isNull()) {
         found.insertText(replacement); // leaves the cursor after the replacement
         ++count;

@@ -47,6 +47,18 @@ void Shift(int &position, int from, int to, int length)
         position = from;
 }
 
+// Runs edits as one undo step. Undo puts the caret where the step's cursor was (unless the first
+// edit starts there, when it goes after the restored text): after the word the user chose to
+// change, not at the start of the text.
+template <typename Edit> void AsOneStep(QTextDocument &document, int caret, Edit edit)
+{
+    QTextCursor step(&document);
+    step.setPosition(caret);
+    step.beginEditBlock();
+    edit();
+    step.endEditBlock();
+}
+
 } // namespace
 
 TSpellCheckSession::TSpellCheckSession(QTextDocument &document, TSpellChecker &checker, int caret)
@@ -116,10 +128,8 @@ void TSpellCheckSession::Change(const QString &replacement)
         while (from > block_.position() && document_.characterAt(from - 1).isSpace())
             --from;
     next_ = from;
-    QTextCursor group(&document_);
-    group.beginEditBlock();
-    Replace(from, CurrentPosition() + current_->length, replacement);
-    group.endEditBlock();
+    const int to = CurrentPosition() + current_->length;
+    AsOneStep(document_, to, [&] { Replace(from, to, replacement); });
     current_.reset();
 }
 
@@ -157,11 +167,10 @@ void TSpellCheckSession::ChangeAll(const QString &replacement)
     std::sort(found.begin(), found.end(),
               [](const TOccurrence &a, const TOccurrence &b) { return a.from > b.from; });
     next_ = from;
-    QTextCursor group(&document_);
-    group.beginEditBlock();
-    for (const TOccurrence &occurrence : found)
-        Replace(occurrence.from, occurrence.to, occurrence.text);
-    group.endEditBlock();
+    AsOneStep(document_, from + current_->length, [&] {
+        for (const TOccurrence &occurrence : found)
+            Replace(occurrence.from, occurrence.to, occurrence.text);
+    });
     current_.reset();
 }
 

@@ -477,6 +477,11 @@ void TFrameAdvanced::ShowEditor()
     pageControl_->setCurrentWidget(tbEditor_);
 }
 
+void TFrameAdvanced::SetTabsAsButtons(bool asButtons)
+{
+    ShowTabsAsButtons(pageControl_, asButtons);
+}
+
 void TFrameAdvanced::PlaceTabPanels()
 {
     if (panelsPlaced_)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TabStyle.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -19,7 +21,7 @@ class TEvent;
 // The centre of Cadenzio mode: a page control whose first tab is the verse editor with its
 // line-number, syllable and verse-form gutters. The word under the caret is looked up live, and
 // a word picked in a lookup panel replaces the word at the caret.
-class TFrameAdvanced : public QWidget
+class TFrameAdvanced : public QWidget, public TTabStyled
 {
     Q_OBJECT
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
@@ -53,6 +55,7 @@ public:
     void UpdateVerseFormWidth();
     void UpdateLineNumberWidth();
     void ApplyGutterSettings();
+    void SetTabsAsButtons(bool asButtons) override;
 
     TDictEditor *plMain() const { return plMain_; }
     QTabWidget *PageControl1() const { return pageControl_; }

@@ -112,5 +112,8 @@ void TPronunciationBar::tlbP1Click(int index)
         return;
     TFlagGuard guard(changing_);
     TDictionaryList &dict = TDictionaryList::Instance();
+    // A delay left over from the lookup box would refresh the bars after the flag is cleared,
+    // pressing button 1 while the variant's results show.
+    dict.RequestDelay(false);
     dict.SetWord(VariantKey(dict.GetLookupWord(), tags_[std::size_t(index)]));
 }

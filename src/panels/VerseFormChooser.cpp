@@ -58,6 +58,9 @@ TVerseFormChooser::TVerseFormChooser(QWidget *parent)
     combo_ = new TDropDownCombo(this);
     combo_->setObjectName(QStringLiteral("cmbVerseForms"));
     combo_->setMaxVisibleItems(12);
+    // Styles that drop a read-only combo down as a menu show every item, to the screen's edge;
+    // a list shows the twelve rows.
+    combo_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     button_ = new QToolButton(this);
     button_->setObjectName(QStringLiteral("btnVerseFormExample"));
     button_->setText(QStringLiteral("..."));

@@ -135,6 +135,9 @@ void TWordListFrame::ShowSplit(const QString &entry)
 void TWordListFrame::LookUp(const QString &text)
 {
     TDictionaryList &dict = TDictionaryList::Instance();
+    // A delay left over from the lookup box would refill the list after the click has restored
+    // its selection.
+    dict.RequestDelay(false);
     dict.SetWord(text); // refills this panel at once
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
     ShowWordInLookupBox(dict.GetWord());

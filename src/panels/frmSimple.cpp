@@ -1,5 +1,6 @@
 #include "frmSimple.h"
 
+#include "ComingPage.h"
 #include "DictFrame.h"
 #include "DictionaryList.h"
 #include "Event.h"
@@ -221,7 +222,8 @@ void TFrameSimple::PlacePanels()
         {"pnlVisualThesaurus", "TfrmVisualThesaurus"}};
     for (const auto &[container, className] : panels)
         if (QWidget *target = Container(QString::fromLatin1(container)))
-            PlaceIfAbsent(target, QString::fromLatin1(className));
+            if (!PlaceIfAbsent(target, QString::fromLatin1(className)))
+                ShowComingText(target, QString::fromLatin1(className));
     RebuildWebTabs();
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.UIFontChanged.Notify(&dict);

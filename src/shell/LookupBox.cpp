@@ -4,6 +4,7 @@
 
 #include <QCompleter>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -99,7 +100,10 @@ bool TLookupBox::event(QEvent *event)
 void TLookupBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!updatingLookup_)
+    // The focus coming back from a menu or with the window is not the user moving in: looking
+    // the text up again would throw away a pronunciation chosen meanwhile.
+    const Qt::FocusReason reason = event->reason();
+    if (!updatingLookup_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
         LookUp();
 }
 

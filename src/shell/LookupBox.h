@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// The lookup box: every edit, Enter and gaining the focus hand its text to the dictionary set
-// (delayed, so typing is debounced there). It keeps a short in-memory history of looked-up words.
+// The lookup box: every edit, Enter and the user moving into it hand its text to the dictionary
+// set (delayed, so typing is debounced there). It keeps a short in-memory history of looked-up
+// words.
 class TLookupBox : public QComboBox
 {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "PronunciationBar.h"
 #include "Settings.h"
 #include "Splitter.h"
+#include "TabStyle.h"
 #include "VerseFormChooser.h"
 #include "frmRhymeLines.h"
 
@@ -20,13 +21,6 @@
 #include <algorithm>
 
 namespace {
-// Tabs drawn as flat buttons.
-const char *const ButtonTabs = "QTabBar::tab { border: 1px solid palette(mid); border-radius: 3px;"
-                               " margin: 2px 1px; padding: 2px 8px; background: palette(button); }"
-                               "QTabBar::tab:selected { background: palette(midlight);"
-                               " border-color: palette(dark); }"
-                               "QTabBar::tab:hover { border-color: palette(highlight); }";
-
 QVBoxLayout *TightLayout(QWidget *widget)
 {
     auto *layout = new QVBoxLayout(widget);
@@ -289,11 +283,8 @@ void TPanelDocking::UpdateSideTabs()
 
 void TPanelDocking::ApplyTabStyle(bool asButtons)
 {
-    for (QTabWidget *pages : {right_.pages, left_.pages}) {
-        pages->setProperty("tabsAsButtons", asButtons);
-        pages->tabBar()->setStyleSheet(asButtons ? QString::fromLatin1(ButtonTabs) : QString());
-        pages->tabBar()->setDrawBase(!asButtons);
-    }
+    for (QTabWidget *pages : {right_.pages, left_.pages})
+        ShowTabsAsButtons(pages, asButtons);
 }
 
 void TPanelDocking::UpdateVerseFormStrip()

@@ -19,6 +19,7 @@
 #include "ReplaceDialog.h"
 #include "Settings.h"
 #include "Splitter.h"
+#include "TabStyle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,7 +37,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QToolBar>
@@ -212,6 +212,7 @@ void TfrmRhymeDict::ConnectActions()
         if (OptionsHook)
             OptionsHook(this);
     });
+    UpdateHookActions();
     ConnectEditActions();
 }
 
@@ -271,12 +272,21 @@ bool TfrmRhymeDict::LookupBoxActive() const
 void TfrmRhymeDict::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    UpdateHookActions();
     if (shown_)
         return;
     ApplyStoredBounds();
     shown_ = true;
     // Some window systems never report activation of a window nobody clicked.
     QTimer::singleShot(0, this, [this] { FirstActivate(); });
+}
+
+// The word explorer and the options dialog come with their own parts; until one is installed
+// its entry would do nothing, so it is offered disabled.
+void TfrmRhymeDict::UpdateHookActions()
+{
+    actions_->actWordExplorer->setEnabled(bool(WordExplorerHook));
+    actions_->actOptions->setEnabled(bool(OptionsHook));
 }
 
 void TfrmRhymeDict::changeEvent(QEvent *event)
@@ -526,6 +536,11 @@ void TfrmRhymeDict::WordChange(QObject *)
 void TfrmRhymeDict::ModeChange(QObject *)
 {
     ApplyMode();
+    // Side and tab-style changes made in Lookup mode were not heard: that mode has no sides.
+    if (IsCadenzio() && activated_) {
+        docking_->ArrangeSidePanels();
+        ApplyTabStyle();
+    }
 }
 
 void TfrmRhymeDict::UIFontChange(QObject *)
@@ -550,8 +565,8 @@ void TfrmRhymeDict::ApplyTabStyle()
 {
     const bool asButtons = TDictSettings::Instance().GetUITabsAsButtons();
     docking_->ApplyTabStyle(asButtons);
-    for (QTabWidget *pages : frameAdvanced_->findChildren<QTabWidget *>())
-        pages->setDocumentMode(asButtons);
+    if (auto *frame = dynamic_cast<TTabStyled *>(frameAdvanced_))
+        frame->SetTabsAsButtons(asButtons);
 }
 
 void TfrmRhymeDict::ActionExecute(QObject *sender)

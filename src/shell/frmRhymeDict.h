@@ -94,6 +94,7 @@ private:
     void BuildCentre();
     void ConnectActions();
     void ConnectEditActions();
+    void UpdateHookActions();
     void ApplyStoredBounds();
     void StoreBounds();
     void UnlockUpdates();

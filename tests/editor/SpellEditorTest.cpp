@@ -259,6 +259,28 @@ TEST_F(SpellEditorTest, SpellCheckCommandCorrectsTheTextAndPutsTheCaretBack)
     EXPECT_TRUE(Marks(1).isEmpty());
 }
 
+TEST_F(SpellEditorTest, UndoOfACheckChangePutsTheCaretAfterTheChangedWord)
+{
+    SetText(QStringLiteral("one recieve two\nwierd three wierd"), 12);
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<TSpellCheckDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->edChangeTo()->setText(QStringLiteral("weird")); // "wierd" at 16, twice
+        dialog->btnChangeAll()->click();
+        dialog->edChangeTo()->setText(QStringLiteral("receive")); // round to "recieve" at 4
+        dialog->btnChange()->click();
+    });
+    Broadcast("actSpellCheck");
+    ASSERT_EQ(editor()->toPlainText(), QStringLiteral("one receive two\nweird three weird"));
+    editor()->setFocus();
+    QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("one recieve two\nweird three weird"));
+    EXPECT_EQ(editor()->textCursor().position(), 11); // after "recieve"
+    QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("one recieve two\nwierd three wierd"));
+    EXPECT_EQ(editor()->textCursor().position(), 21); // after the first "wierd"
+}
+
 TEST_F(SpellEditorTest, SpellCheckOfCorrectTextOnlyReportsTheEnd)
 {
     SetText(QStringLiteral("Shall I compare thee"), 3);

@@ -11,6 +11,7 @@
 #include "frmRhymes.h"
 #include "frmSimple.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTabBar>
@@ -55,6 +56,14 @@ public:
     Q_INVOKABLE void SetActive(bool flag) { active = flag; }
     QString urlTemplate;
     bool active = false;
+};
+
+// A stand-in for the visual thesaurus panel of another part.
+class FakeVisualThesaurus : public TDictFrame
+{
+    Q_OBJECT
+public:
+    using TDictFrame::TDictFrame;
 };
 } // namespace
 
@@ -125,6 +134,34 @@ TEST_F(LookupFrameTest, PagesInOrderAndPanelsPlacedOnceWithModeZero)
     EXPECT_EQ(frame->Container(QStringLiteral("pnlStandard"))->findChildren<TfrmRhymes *>().size(),
               1);
     EXPECT_FALSE(PanelIn<TfrmRhymes>(*frame, "pnlStandard")->Panel2()->isHidden());
+}
+
+TEST_F(LookupFrameTest, PagesWaitingForTheirPanelsSayTheyAreComing)
+{
+    const auto coming = [](const TFrameSimple &frame, const char *container) {
+        const auto *label = frame.Container(QString::fromLatin1(container))->findChild<QLabel *>();
+        return label && !label->isHidden() ? label->text() : QString();
+    };
+    ASSERT_FALSE(TDictFrame::IsRegistered(QStringLiteral("TfrmVisualThesaurus")));
+    {
+        auto frame = Placed();
+        EXPECT_EQ(coming(*frame, "pnlVisualThesaurus"),
+                  QStringLiteral("The Hyperbolic Thesaurus is coming soon."));
+        EXPECT_EQ(coming(*frame, "pnlOnline"),
+                  QStringLiteral("The Online Dictionary is coming soon."));
+        EXPECT_TRUE(coming(*frame, "pnlRoundex").isEmpty());
+    }
+    // Once the panel's part registers it, its page shows the panel alone.
+    TDictFrame::RegisterClass(QStringLiteral("TfrmVisualThesaurus"), [](QWidget *owner, int mode) {
+        return new FakeVisualThesaurus(owner, mode);
+    });
+    auto frame = Placed();
+    EXPECT_TRUE(coming(*frame, "pnlVisualThesaurus").isEmpty());
+    EXPECT_NE(PanelIn<FakeVisualThesaurus>(*frame, "pnlVisualThesaurus"), nullptr);
+    EXPECT_FALSE(coming(*frame, "pnlOnline").isEmpty());
+    // Later tests find the page without its panel again.
+    TDictFrame::RegisterClass(QStringLiteral("TfrmVisualThesaurus"),
+                              [](QWidget *, int) -> TDictFrame * { return nullptr; });
 }
 
 TEST_F(LookupFrameTest, TabsFollowTheVariantsWithGapsInTheNumbers)

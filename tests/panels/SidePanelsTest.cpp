@@ -10,6 +10,7 @@
 #include "frmRhymes.h"
 #include "frmRoundex.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -171,6 +172,21 @@ TEST_F(VerseFormTest, DropDownListsThePlainTextFilesSortedWithoutExtension)
     combo->showPopup();
     combo->hidePopup();
     EXPECT_EQ(Items(combo), QStringList({"ballad", "Sonnet", "Villanelle"}));
+}
+
+TEST_F(VerseFormTest, DropDownShowsTwelveRows)
+{
+    for (int i = 0; i < 40; ++i)
+        Write(QStringLiteral("form%1.txt").arg(i, 2, 10, QLatin1Char('0')), "x\n");
+    auto common = Shown(new TfrmCommon, 220, 500);
+    TDropDownCombo *combo = common->pnlVerseForm()->cmbVerseForms();
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }, 5000));
+    ASSERT_EQ(combo->count(), 42);
+    const int rows = list->viewport()->height() / list->sizeHintForRow(0);
+    combo->hidePopup();
+    EXPECT_EQ(rows, 12);
 }
 
 TEST_F(VerseFormTest, NamesEqualRegardlessOfCaseAreListedOnce)

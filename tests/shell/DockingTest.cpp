@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -169,4 +170,39 @@ TEST_F(DockingTest, UnknownPanelClassDocksNothing)
     Docking()->TogglePanel(TDock::RhymeLine, QStringLiteral("TfrmNoSuchPanel"));
     EXPECT_EQ(TPanelDocking::PanelCount(Docking()->pnlRhymeLine()), 0);
     EXPECT_LE(Docking()->pnlRhymeLine()->height(), TPanelDocking::CollapsedSize);
+}
+
+TEST_F(DockingTest, TogglePanelsInLookupModeIsAppliedWhenCadenzioModeReturns)
+{
+    WriteSettings();
+    StartShown();
+    ASSERT_EQ(Docking()->Common()->parentWidget(), Docking()->TabCommon(true));
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 0);
+    program.window->MainActions()->actTogglePanels->trigger();
+    EXPECT_FALSE(Settings().GetUseDefaultPanelPos());
+    Data()->actAdvanced->trigger();
+    ASSERT_EQ(Dict().GetMode(), 1);
+    // Stored sides default to Common left, More right.
+    EXPECT_EQ(Docking()->Common()->parentWidget(), Docking()->pnlLeft());
+    EXPECT_EQ(Docking()->More()->parentWidget(), Docking()->pnlRight());
+    EXPECT_FALSE(Docking()->pgctrlRight()->isVisibleTo(program.window.get()));
+    EXPECT_GT(Docking()->pnlLeft()->width(), TPanelDocking::CollapsedSize);
+}
+
+TEST_F(DockingTest, TabsAsButtonsDrawTheEditorTabsLikeTheSideTabs)
+{
+    WriteSettings("UITabsAsButtons=1\r\n");
+    UseEditorFrame();
+    StartShown();
+    auto *frame = qobject_cast<TFrameAdvanced *>(program.window->FrameAdvanced());
+    ASSERT_NE(frame, nullptr);
+    const QTabBar *editorTabs = frame->PageControl1()->tabBar();
+    const QTabBar *sideTabs = Docking()->pgctrlRight()->tabBar();
+    for (bool asButtons : {true, false}) {
+        Dict().SetTabsAsButtons(asButtons);
+        EXPECT_EQ(sideTabs->styleSheet().isEmpty(), !asButtons);
+        EXPECT_EQ(editorTabs->styleSheet(), sideTabs->styleSheet()) << asButtons;
+        EXPECT_EQ(editorTabs->drawBase(), sideTabs->drawBase()) << asButtons;
+    }
 }

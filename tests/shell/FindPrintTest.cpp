@@ -173,6 +173,29 @@ TEST_F(FindPrintTest, EditReplaceReplacesAllAndEditUndoTakesItBack)
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("a ba\na"));
 }
 
+TEST_F(FindPrintTest, UndoOfReplaceAllPutsTheCaretAfterTheFirstMatch)
+{
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    QPlainTextEdit *editor = FocusedEditor(QStringLiteral("the cat\nsat on a mat"));
+    ASSERT_TRUE(editor);
+    window->MainActions()->EditReplace1->trigger();
+    TReplaceDialog *replace = window->ReplaceDialog1();
+    ASSERT_TRUE(replace->isVisible());
+    replace->edtFind()->clear();
+    QTest::keyClicks(replace->edtFind(), QStringLiteral("at"));
+    replace->edtReplace()->clear();
+    QTest::keyClicks(replace->edtReplace(), QStringLiteral("og"));
+    QTest::mouseClick(replace->btnReplaceAll(), Qt::LeftButton);
+    ASSERT_EQ(editor->toPlainText(), QStringLiteral("the cog\nsog on a mog"));
+
+    window->activateWindow();
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("the cat\nsat on a mat"));
+    EXPECT_EQ(editor->textCursor().position(), 7); // after the first "cat"
+}
+
 TEST_F(FindPrintTest, ReopenCaptionsNumberThePathsAndOpenPathsWithSpaces)
 {
     const QString older = WriteDocument(QStringLiteral("old verse.txt"), QStringLiteral("old"));

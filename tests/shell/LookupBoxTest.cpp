@@ -147,3 +147,32 @@ TEST_F(LookupBoxTest, PickedWordIsShownWithoutLookup)
     EXPECT_EQ(program.window->cmbLookup()->currentText(), QStringLiteral("seed"));
     EXPECT_TRUE(heard.words.isEmpty());
 }
+
+// Enter on an unchanged word leaves a delay requested; the next click must not inherit it.
+TEST_F(LookupBoxTest, DelayLeftByTheBoxDoesNotReachTheNextClick)
+{
+    WriteSettings("IsListMode=1\r\n");
+    StartShown();
+    QLineEdit *edit = program.window->cmbLookup()->lineEdit();
+    Type(QStringLiteral("love"));
+    WaitForDebounce();
+    QTest::keyClick(edit, Qt::Key_Return);
+    TListBox *list = RhymesPanel()->lbRhymes();
+    ASSERT_EQ(list->ItemText(2), QStringLiteral("glove"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->Model()->index(2)).center());
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("glove")) << "the click was looked up late";
+    WaitForDebounce();
+    EXPECT_EQ(list->ItemIndex(), 2);
+
+    edit->selectAll();
+    Type(QStringLiteral("read"));
+    WaitForDebounce();
+    QTest::keyClick(edit, Qt::Key_Return);
+    TPronunciationBar *bar = Docking()->Common()->pnlPronunciation();
+    QTest::mouseClick(bar->Button(1), Qt::LeftButton);
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    WaitForDebounce();
+    EXPECT_TRUE(bar->Button(1)->isChecked());
+    EXPECT_FALSE(bar->Button(0)->isChecked());
+}

@@ -1,8 +1,11 @@
 #include "ShellFixture.h"
 
+#include "Common.h"
 #include "FrameAdvanced.h"
 #include "LookupBox.h"
 #include "MainMenus.h"
+#include "PanelDocking.h"
+#include "PronunciationBar.h"
 #include "frmCombined.h"
 #include "frmRhymeLines.h"
 #include "frmSimple.h"
@@ -14,6 +17,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolButton>
 
 // The main window with the real frames of both modes, as the program builds it.
 class LookupModeTest : public ShellFixture
@@ -65,6 +69,28 @@ protected:
         EXPECT_EQ(window->FrameAdvanced()->isVisibleTo(window), shown);
         EXPECT_EQ(window->FrameSimple()->isVisibleTo(window), !shown);
         EXPECT_TRUE(window->Menus()->tbarLookup->isVisibleTo(window));
+    }
+
+    // Opens the View menu and closes it with Escape, then lets another window take the
+    // activation and gives it back: the focus returns to the lookup box each time.
+    void VisitMenuAndAnotherWindow()
+    {
+        TfrmRhymeDict *window = program.window.get();
+        QMenu *view = window->Menus()->mnuView;
+        view->popup(window->mapToGlobal(QPoint(20, 20)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+        QTest::keyClick(view, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }, 5000));
+        QWidget other;
+        other.resize(100, 100);
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        other.hide();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_TRUE(window->cmbLookup()->lineEdit()->hasFocus());
+        WaitForDebounce();
     }
 
 private:
@@ -179,4 +205,33 @@ TEST_F(LookupModeTest, SwitchingAwayFromAFocusedPanelOrEditorEmptiesTheWord)
     ASSERT_EQ(Dict().GetMode(), 1);
     EXPECT_TRUE(Dict().GetWord().isEmpty());
     EXPECT_FALSE(window->cmbLookup()->lineEdit()->hasFocus());
+}
+
+// A pronunciation chosen after typing is kept when the focus comes back to the lookup box from
+// a menu or with the window: only the user moving into the box looks its text up again.
+TEST_F(LookupModeTest, ChosenPronunciationSurvivesAMenuAndTheWindowComingBack)
+{
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    TypeIntoLookupBox(QStringLiteral("read"));
+    TPronunciationBar *bar = Docking()->Common()->pnlPronunciation();
+    ASSERT_TRUE(bar->Button(1)->isEnabled());
+    QTest::mouseClick(bar->Button(1), Qt::LeftButton);
+    WaitForDebounce();
+    ASSERT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    VisitMenuAndAnotherWindow();
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    EXPECT_TRUE(bar->Button(1)->isChecked());
+
+    Data()->actAdvanced->trigger(); // from the active lookup box: the word stays
+    ASSERT_EQ(Dict().GetMode(), 0);
+    TypeIntoLookupBox(QStringLiteral("read"));
+    QTabBar *tabs = Simple()->TabControl1();
+    ASSERT_EQ(tabs->count(), 2);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ASSERT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    window->cmbLookup()->lineEdit()->setFocus();
+    VisitMenuAndAnotherWindow();
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    EXPECT_EQ(tabs->currentIndex(), 1);
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
@@ -280,4 +281,37 @@ TEST_F(MainWindowTest, SamplesMenuListsPlainTextSamplesAndOpensThemAsRecentFiles
     ASSERT_NE(openRecent, nullptr);
     twoWords->trigger();
     EXPECT_EQ(openRecent->text(), dir.path() + QStringLiteral("Samples/Two Words.txt"));
+}
+
+// Options and the word explorer come with their own parts: offered exactly when installed.
+TEST_F(MainWindowTest, ExplorerAndOptionsAreOfferedOnlyOnceInstalled)
+{
+    ASSERT_FALSE(TfrmRhymeDict::WordExplorerHook);
+    ASSERT_FALSE(TfrmRhymeDict::OptionsHook);
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    TMainActions *actions = window->MainActions();
+    EXPECT_FALSE(actions->actWordExplorer->isEnabled());
+    EXPECT_FALSE(actions->actOptions->isEnabled());
+    Restart();
+
+    QStringList opened;
+    TfrmRhymeDict::WordExplorerHook = [&opened](QWidget *, const QString &word) {
+        opened << QStringLiteral("explorer ") + word;
+    };
+    TfrmRhymeDict::OptionsHook = [&opened](QWidget *) { opened << QStringLiteral("options"); };
+    const auto uninstall = qScopeGuard([] {
+        TfrmRhymeDict::WordExplorerHook = nullptr;
+        TfrmRhymeDict::OptionsHook = nullptr;
+    });
+    window = StartShown();
+    actions = window->MainActions();
+    EXPECT_TRUE(actions->actWordExplorer->isEnabled());
+    EXPECT_TRUE(actions->actOptions->isEnabled());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    Dict().SetWord(QStringLiteral("love"));
+    QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+    actions->actOptions->trigger();
+    EXPECT_EQ(opened, QStringList({"explorer love", "options"}));
 }
