@@ -110,6 +110,8 @@ std::vector<std::string> VerbFields(const std::string &base, std::vector<std::st
         return {};
     std::vector<std::string> fields{pastForm, participle, prp, third};
     fields.insert(fields.end(), more.begin(), more.end());
+    while (fields.back().empty())
+        fields.pop_back();
     return fields;
 }
 
