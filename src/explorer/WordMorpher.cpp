@@ -48,6 +48,26 @@ void TWordMorpher::SetStrings(TFormStrings strings)
     strings_ = std::move(strings);
     variantsBuilt_ = false;
     variants_.clear();
+    for (int pos = 0; pos < 3; ++pos) {
+        lines_[pos].clear();
+        const std::string_view list = strings_[pos];
+        for (std::size_t start = 0; start < list.size();) {
+            std::size_t end = list.find('\n', start);
+            if (end == std::string_view::npos)
+                end = list.size();
+            const std::string_view line = list.substr(start, end - start);
+            const std::size_t comma = line.find(',');
+            if (comma != std::string_view::npos) // the first line of a base wins, as a search would
+                lines_[pos].emplace(std::string(line.substr(0, comma)), std::string(line));
+            start = end + 1;
+        }
+    }
+    for (int list : {fsComparableStems, fsDoublingVerbs, fsBritishDoublingVerbs}) {
+        keys_[list].clear();
+        for (const std::string &key : Split(strings_[list], '\n'))
+            if (!key.empty())
+                keys_[list].insert(key);
+    }
 }
 
 const std::string *TWordMorpher::ExceptionList(int pos) const
@@ -60,6 +80,8 @@ bool TWordMorpher::InList(TFormString list, std::string_view word) const
     const std::string key = UpperKey(word);
     if (key.empty())
         return false;
+    if (list == fsComparableStems || list == fsDoublingVerbs || list == fsBritishDoublingVerbs)
+        return keys_[list].count(key) != 0;
     return strings_[list].find('\n' + key + '\n') != std::string::npos;
 }
 
@@ -70,15 +92,12 @@ bool TWordMorpher::IsDoubling(std::string_view word) const
 
 std::vector<std::string> TWordMorpher::ExceptionLine(int pos, std::string_view word) const
 {
-    const std::string *list = ExceptionList(pos);
-    if (!list || word.empty())
+    if (pos < 0 || pos > 2 || word.empty())
         return {};
-    const std::string needle = '\n' + std::string(word) + ',';
-    const std::size_t at = list->find(needle);
-    if (at == std::string::npos)
+    const auto it = lines_[pos].find(std::string(word));
+    if (it == lines_[pos].end())
         return {};
-    const std::size_t end = list->find('\n', at + 1);
-    return Split(std::string_view(*list).substr(at + 1, end - at - 1), ',');
+    return Split(it->second, ',');
 }
 
 std::string TWordMorpher::Inflect(const std::string &word, int kind) const

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // English word forms driven by the seven word-form strings of the database: inflection, base
@@ -56,6 +58,9 @@ private:
     bool IsDoubling(std::string_view word) const;
 
     TFormStrings strings_;
+    // Lookups into the strings: a line's base to the line, and the members of the key lists.
+    std::array<std::unordered_map<std::string, std::string>, 3> lines_;
+    std::array<std::unordered_set<std::string>, FormStringCount> keys_;
     mutable bool variantsBuilt_ = false;
     mutable std::map<std::string, std::string> variants_;
 };
