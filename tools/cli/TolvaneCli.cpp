@@ -1,5 +1,6 @@
 #include "TolvaneCli.h"
 
+#include "LexCommand.h"
 #include "TreeCommand.h"
 #include "WordListTsv.h"
 
@@ -29,6 +30,9 @@ const char *const kHelp =
     "  syllables TEXT       the syllable count of a line of text\n"
     "  stem WORD            the Porter stem of WORD\n"
     "  get FILE KEY         the raw value of KEY in a word-list file\n"
+    "  lex WORD [--rel TYPE] the word explorer's senses of WORD (part of speech, headword,\n"
+    "                       synonyms, definition, examples; tab-separated), or its words of\n"
+    "                       one relation (Antonyms, \"Type of\", Similar, ...)\n"
     "  dump FILE            every entry of a word-list file: key TAB value\n"
     "  build TSV OUT        write a word-list file from key TAB value lines\n"
     "\n"
@@ -102,6 +106,8 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
         // Several arguments make one text, as a phrase typed into the lookup box.
         return (this->*it->second)(args.join(QLatin1Char(' ')));
     }
+    if (command == QLatin1String("lex"))
+        return TLexCommand(dataDir_, out_, err_).Run(args);
     if (command == QLatin1String("dump"))
         return args.size() == 1 ? Dump(args.at(0)) : Usage("dump takes FILE");
     if (command == QLatin1String("get"))
