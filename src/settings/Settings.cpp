@@ -312,7 +312,11 @@ void TDictSettings::GetOnlineDictionaries(QStringList &list)
         templates.append(QString::fromLatin1(d.urlTemplate));
         list.append(names.last() + QLatin1Char('=') + templates.last());
     }
-    ini_.WriteStrings(OnlineDictionaries, names, templates);
+    // Storing the defaults only spares the next read; where that fails they still serve.
+    try {
+        ini_.WriteStrings(OnlineDictionaries, names, templates);
+    } catch (const std::runtime_error &) {
+    }
 }
 
 void TDictSettings::SetOnlineDictionary(const QString &name, const QString &urlTemplate)
