@@ -153,7 +153,11 @@ TUserFile LocateUserFile(const QString &name)
         return {inApp, QString()};
     // A read-only copy in a writable folder is treated like an unwritable folder: it is left as
     // it is and serves as the starting point of the user's own.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // Without an application name the per-user folder would be the user's whole configuration.
+    const QString config =
+        QCoreApplication::applicationName().isEmpty()
+            ? QString()
+            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (config.isEmpty())
         return {inApp, QString()};
     return {WithDelimiter(config) + name, exists ? inApp : QString()};

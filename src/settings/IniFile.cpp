@@ -27,6 +27,11 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+bool IsBlank(QChar c)
+{
+    return c.unicode() < 0x80 && IsBlank(char(c.unicode()));
+}
+
 struct Span
 {
     qsizetype begin = 0;
@@ -189,7 +194,13 @@ class Name
 public:
     explicit Name(const QString &name)
     {
-        text_ = name.trimmed();
+        // Trimmed as the line reader trims the names in the file.
+        qsizetype begin = 0, end = name.size();
+        while (begin < end && IsBlank(name[begin]))
+            ++begin;
+        while (end > begin && IsBlank(name[end - 1]))
+            --end;
+        text_ = name.mid(begin, end - begin);
         utf8_ = text_.toUtf8();
         ascii_ = IsAscii(utf8_.constData(), utf8_.size());
     }
@@ -265,16 +276,15 @@ QString DecodeValue(const QByteArray &bytes, Span s)
 // CR and LF as a backslash and two upper-case hex digits ("=" is \3D). A quoted key is read back
 // unescaped only when it is exactly what the writer makes of a key that needs quotes, so every key
 // that could be stored before reads back as it stands.
+// Exactly the keys the line reader cannot give back (see LineReader); a leading byte-order mark
+// would be lost in decoding.
 bool Unstorable(const QString &key)
 {
     const QChar first = key.front();
-    if (first == u'[' || first == u';' || first == QChar(0xFEFF) || first.isSpace() ||
-        key.back().isSpace())
+    if (first == u'[' || first == u';' || first == QChar(0xFEFF) || IsBlank(first) ||
+        IsBlank(key.back()))
         return true;
-    for (const QChar c : key)
-        if (c == u'=' || c == u'\r' || c == u'\n')
-            return true;
-    return false;
+    return key.contains(u'=') || key.contains(u'\n');
 }
 
 QString Quote(const QString &key)
@@ -315,8 +325,10 @@ bool NeedsQuotes(const QString &key);
 
 QString DecodeKey(const QString &stored)
 {
+    // The canonical check comes first: it leaves only quotes that were escaped for the nested
+    // check, so a line of many quotes cannot recurse deeply.
     const std::optional<QString> key = Unquote(stored);
-    if (key && NeedsQuotes(*key) && Quote(*key) == stored)
+    if (key && Quote(*key) == stored && NeedsQuotes(*key))
         return *key;
     return stored;
 }

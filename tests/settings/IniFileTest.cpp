@@ -279,6 +279,8 @@ TEST_F(IniFileTest, EveryKeyReadsBackExactly)
         {"a\\b", "a\\b=v"},
         {"mid[dle];x", "mid[dle];x=v"},
         {QString::fromUtf8("Caf\xc3\xa9 \xe8\xa9\xa9"), "Caf\xc3\xa9 \xe8\xa9\xa9=v"},
+        {QString::fromUtf8("\xc2\xa0no-break space\xc2\xa0"), "\xc2\xa0no-break space\xc2\xa0=v"},
+        {"mid\rreturn", "mid\rreturn=v"},
         // Keys it cannot.
         {"/home/poet/x=y.txt", nullptr},
         {"[x]y", nullptr},
@@ -287,9 +289,9 @@ TEST_F(IniFileTest, EveryKeyReadsBackExactly)
         {" leading", nullptr},
         {"trailing ", nullptr},
         {"\ttab", nullptr},
-        {QString::fromUtf8("\xc2\xa0no-break space"), nullptr},
-        {QChar(0xFEFF) + QString("mark"), nullptr}, // a byte-order mark in front
         {"two\nlines\r", nullptr},
+        {"\rreturn", nullptr},
+        {QChar(0xFEFF) + QString("mark"), nullptr}, // a byte-order mark in front
         {"=", nullptr},
         // What a quoted key of the ones above looks like, as a key of its own.
         {"\"[x]y\"", nullptr},
@@ -324,6 +326,10 @@ TEST_F(IniFileTest, EveryKeyReadsBackExactly)
     ini.DeleteKey("S", "/home/poet/x=y.txt");
     EXPECT_FALSE(ini.ReadSection("S").contains("/home/poet/x=y.txt"));
     EXPECT_EQ(ini.ReadString("S", "/home/poet/x", "absent"), "absent");
+    // A hand-made line of nothing but quotes is a key like any other.
+    const QByteArray quotes(200000, '"');
+    Put("[Q]\n" + quotes + "=1\n");
+    EXPECT_EQ(ini.ReadString("Q", QString::fromLatin1(quotes), ""), "1");
 }
 
 TEST_F(IniFileTest, KeyListsKeepKeysThatDifferOnlyInCase)
