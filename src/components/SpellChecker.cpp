@@ -53,9 +53,11 @@ bool IsPlainWord(const QString &word)
 
 TSpellChecker &TSpellChecker::Instance()
 {
-    if (!TheInstance())
+    if (!TheInstance()) {
+        const TUserFile user = LocateUserFile(QStringLiteral("spellconfig.dic"));
         TheInstance() = std::make_unique<TSpellChecker>(DefaultAffixFile(), DefaultDictionaryFile(),
-                                                        DefaultUserFile());
+                                                        user.path, user.seed);
+    }
     return *TheInstance();
 }
 
@@ -76,12 +78,12 @@ QString TSpellChecker::DefaultDictionaryFile()
 
 QString TSpellChecker::DefaultUserFile()
 {
-    return AppFolder() + QStringLiteral("spellconfig.dic");
+    return LocateUserFile(QStringLiteral("spellconfig.dic")).path;
 }
 
 TSpellChecker::TSpellChecker(const QString &affixFile, const QString &dictionaryFile,
-                             const QString &userFile)
-    : userFile_(userFile)
+                             const QString &userFile, const QString &userSeed)
+    : userFile_(userFile), userSeed_(userSeed)
 {
     Load(affixFile, dictionaryFile);
     if (hunspell_)
@@ -113,7 +115,7 @@ void TSpellChecker::Load(const QString &affixFile, const QString &dictionaryFile
 
 void TSpellChecker::LoadUserWords()
 {
-    QFile file(userFile_);
+    QFile file(TUserFile{userFile_, userSeed_}.ReadPath());
     if (!file.open(QIODevice::ReadOnly))
         return; // no words of the user's yet
     for (const QByteArray &line : file.readAll().split('\n')) {
@@ -213,14 +215,16 @@ bool TSpellChecker::AddWord(const QString &word, QString *error)
     if (!IsPlainWord(form))
         return fail(tr("\"%1\" is not a single word.").arg(word));
     QByteArray contents;
-    QFile old(userFile_);
+    const TUserFile user{userFile_, userSeed_};
+    QFile old(user.ReadPath());
     if (old.exists()) {
         if (!old.open(QIODevice::ReadOnly))
-            return fail(
-                tr("Cannot read the user dictionary \"%1\". %2").arg(userFile_, old.errorString()));
+            return fail(tr("Cannot read the user dictionary \"%1\". %2")
+                            .arg(old.fileName(), old.errorString()));
         contents = old.readAll();
         old.close();
     }
+    user.MakeFolder(); // a failure shows as the save's error
     if (!contents.isEmpty() && !contents.endsWith('\n'))
         contents += '\n';
     contents += form.toUtf8() + '\n';

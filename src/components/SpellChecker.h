@@ -45,9 +45,13 @@ public:
 
     static QString DefaultAffixFile();
     static QString DefaultDictionaryFile();
+    // Beside them, or in the per-user configuration folder when the program cannot write there.
     static QString DefaultUserFile();
 
-    TSpellChecker(const QString &affixFile, const QString &dictionaryFile, const QString &userFile);
+    // While userFile does not exist, the words of userSeed (when given) are the user's; the first
+    // added word makes userFile from them.
+    TSpellChecker(const QString &affixFile, const QString &dictionaryFile, const QString &userFile,
+                  const QString &userSeed = QString());
     ~TSpellChecker();
     TSpellChecker(const TSpellChecker &) = delete;
     TSpellChecker &operator=(const TSpellChecker &) = delete;
@@ -81,6 +85,7 @@ private:
     std::unique_ptr<Hunspell> hunspell_;
     QString error_;
     QString userFile_;
+    QString userSeed_;
     QByteArray encoding_;
     QSet<QString> ignored_;
     mutable QHash<QString, bool> known_; // answers so far; a poem repeats its words

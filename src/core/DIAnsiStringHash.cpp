@@ -125,19 +125,24 @@ void TDIAnsiStringHash::LoadFromFile(const QString &fileName, int options, int p
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2")
                               .arg(fileName, file.errorString())
                               .toStdString());
-    if (file.isSequential()) {
-        const QByteArray bytes = file.readAll();
-        arena_.assign(bytes.constData(), std::size_t(bytes.size()));
-    } else {
-        arena_.resize(std::size_t(file.size()));
-        const qint64 got = file.read(arena_.data(), qint64(arena_.size()));
-        if (got < 0) {
-            Clear();
-            throw EStreamError(kReadError);
+    try {
+        if (file.isSequential()) {
+            const QByteArray bytes = file.readAll();
+            arena_.assign(bytes.constData(), std::size_t(bytes.size()));
+        } else {
+            arena_.resize(std::size_t(file.size()));
+            const qint64 got = file.read(arena_.data(), qint64(arena_.size()));
+            if (got < 0) {
+                Clear();
+                throw EStreamError(kReadError);
+            }
+            arena_.resize(std::size_t(got));
         }
-        arena_.resize(std::size_t(got));
+        ParseArena(options, param);
+    } catch (EWordListError &error) {
+        error.SetFileName(fileName);
+        throw;
     }
-    ParseArena(options, param);
 }
 
 void TDIAnsiStringHash::LoadFromBytes(std::string_view bytes, int options, int param)

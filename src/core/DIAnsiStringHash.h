@@ -8,18 +8,31 @@
 #include <string_view>
 #include <vector>
 
-// Raised while decoding the stream: "Stream read error", "Invalid Element Type".
-class EStreamError : public std::runtime_error
+// A fault in a word list's contents. The message is the loader's own; LoadFromFile adds the name
+// of the file, for the caller to show beside it.
+class EWordListError : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
+    const QString &FileName() const { return fileName_; }
+    void SetFileName(const QString &fileName) { fileName_ = fileName; }
+
+private:
+    QString fileName_;
+};
+
+// Raised while decoding the stream: "Stream read error", "Invalid Element Type".
+class EStreamError : public EWordListError
+{
+public:
+    using EWordListError::EWordListError;
 };
 
 // Raised by a container check: "Class <name>: <reason>".
-class EContainerError : public std::runtime_error
+class EContainerError : public EWordListError
 {
 public:
-    using std::runtime_error::runtime_error;
+    using EWordListError::EWordListError;
 };
 
 // Raised when an existing file cannot be opened for reading.

@@ -178,7 +178,13 @@ bool TDictionaryList::SetFont(TFontInfo &held, const TFontInfo &font, const char
     if (held == font) // face, size, colour and all four style flags
         return false;
     held = font;
-    TDictSettings::Instance().WriteFont(QString::fromLatin1(section), held);
+    // Only what the file keeps is compared: applying the stored font writes nothing.
+    TDictSettings &settings = TDictSettings::Instance();
+    TFontInfo stored, kept = font;
+    settings.ReadFont(QString::fromLatin1(section), stored);
+    kept.Underline = kept.StrikeOut = false;
+    if (stored != kept)
+        settings.WriteFont(QString::fromLatin1(section), held);
     return true;
 }
 
@@ -203,7 +209,9 @@ bool TDictionaryList::GetTabsAsButtons() const
 
 void TDictionaryList::SetTabsAsButtons(bool flag)
 {
-    TDictSettings::Instance().SetUITabsAsButtons(flag);
+    // Raised also when unchanged: the first activation applies the stored style this way.
+    if (flag != GetTabsAsButtons())
+        TDictSettings::Instance().SetUITabsAsButtons(flag);
     TabStyleChanged.Notify(this);
 }
 

@@ -5,10 +5,16 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +35,12 @@ QString WithDelimiter(QString folder)
     if (!folder.endsWith(QLatin1Char('/')))
         folder.append(QLatin1Char('/'));
     return folder;
+}
+
+bool CanWriteFile(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly); // opening changes nothing
 }
 
 } // namespace
@@ -106,18 +118,65 @@ QObject *FindAppComponent(const QString &className)
     return nullptr;
 }
 
+bool CanWriteFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    // An unnamed file leaves no trace; where the file system cannot make one, a named one does.
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return false;
+    QTemporaryFile probe(WithDelimiter(folder) + QStringLiteral(".write-test-XXXXXX"));
+    return probe.open();
+}
+
+QString TUserFile::ReadPath() const
+{
+    return seed.isEmpty() || QFileInfo::exists(path) ? path : seed;
+}
+
+bool TUserFile::MakeFolder() const
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    return QFileInfo(folder).isDir() || QDir().mkpath(folder);
+}
+
+TUserFile LocateUserFile(const QString &name)
+{
+    const QString inApp = AppFolder() + name;
+    const bool exists = QFileInfo::exists(inApp);
+    if (CanWriteFolder(AppFolder()) && (!exists || CanWriteFile(inApp)))
+        return {inApp, QString()};
+    // A read-only copy in a writable folder is treated like an unwritable folder: it is left as
+    // it is and serves as the starting point of the user's own.
+    // Without an application name the per-user folder would be the user's whole configuration.
+    const QString config =
+        QCoreApplication::applicationName().isEmpty()
+            ? QString()
+            : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (config.isEmpty())
+        return {inApp, QString()};
+    return {WithDelimiter(config) + name, exists ? inApp : QString()};
+}
+
 void ListTextFiles(const QString &folder, QStringList &list)
 {
     // Windows listed files whose attributes are exactly "archive": here plain regular files that
     // are not hidden, not symbolic links and writable by the user. A file without the owner's write
-    // bit counts as read-only even for a user (root) whom the bits do not stop.
+    // bit counts as read-only even for a user (root) whom the bits do not stop. In a folder nobody
+    // may change (a system-wide install) every file is read-only, and all are listed.
+    const bool onlyWritable = CanWriteFolder(folder);
     const QDir dir(folder);
     const QFileInfoList entries = dir.entryInfoList(
         {QStringLiteral("*.txt")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo &info : entries) {
         if (info.isSymLink() || !info.isFile() || info.fileName().startsWith(QLatin1Char('.')))
             continue;
-        if (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner))
+        if (onlyWritable && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)))
             continue;
         list.append(info.fileName());
     }

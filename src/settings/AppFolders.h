@@ -22,6 +22,24 @@ void ShellOpen(const QString &target);
 // The first object owned by the application object whose class name is exactly className.
 QObject *FindAppComponent(const QString &className);
 
+// Whether this process can create files in folder. It tries, since the permission bits alone do
+// not tell (root, read-only mounts, access lists).
+bool CanWriteFolder(const QString &folder);
+
+// A file of the user's own (settings.ini, the spelling dictionary). It lives in the application
+// folder, or in the per-user configuration folder when the program cannot write it there; then
+// the application folder's copy, if any, is read until the first write makes the user's own.
+struct TUserFile
+{
+    QString path; // where it is written
+    QString seed; // read while path does not exist; empty when there is nothing to start from
+
+    QString ReadPath() const;
+    // Creates the folder of path when missing; false when that fails.
+    bool MakeFolder() const;
+};
+TUserFile LocateUserFile(const QString &name);
+
 // Appends the names of the plain "*.txt" files of folder (regular, not hidden, not symbolic
-// links, writable by the user) to list.
+// links) to list. In a folder the user can write, a file the user cannot write is left out.
 void ListTextFiles(const QString &folder, QStringList &list);

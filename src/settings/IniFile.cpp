@@ -1,10 +1,13 @@
 #include "IniFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 // The file is treated as bytes throughout. A line is the text up to "\n" (a "\r" before it belongs
@@ -22,6 +25,11 @@ constexpr qsizetype SectionKeyBudget = 16384; // TIniFile.ReadSection's buffer
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsBlank(QChar c)
+{
+    return c.unicode() < 0x80 && IsBlank(char(c.unicode()));
 }
 
 struct Span
@@ -186,7 +194,13 @@ class Name
 public:
     explicit Name(const QString &name)
     {
-        text_ = name.trimmed();
+        // Trimmed as the line reader trims the names in the file.
+        qsizetype begin = 0, end = name.size();
+        while (begin < end && IsBlank(name[begin]))
+            ++begin;
+        while (end > begin && IsBlank(name[end - 1]))
+            --end;
+        text_ = name.mid(begin, end - begin);
         utf8_ = text_.toUtf8();
         ascii_ = IsAscii(utf8_.constData(), utf8_.size());
     }
@@ -256,6 +270,83 @@ QString DecodeValue(const QByteArray &bytes, Span s)
         }
     }
     return QString::fromUtf8(bytes.constData() + s.begin, n);
+}
+
+// Keys a line cannot hold as they stand are written in double quotes, with backslash, '"', "=",
+// CR and LF as a backslash and two upper-case hex digits ("=" is \3D). A quoted key is read back
+// unescaped only when it is exactly what the writer makes of a key that needs quotes, so every key
+// that could be stored before reads back as it stands.
+// Exactly the keys the line reader cannot give back (see LineReader); a leading byte-order mark
+// would be lost in decoding.
+bool Unstorable(const QString &key)
+{
+    const QChar first = key.front();
+    if (first == u'[' || first == u';' || first == QChar(0xFEFF) || IsBlank(first) ||
+        IsBlank(key.back()))
+        return true;
+    return key.contains(u'=') || key.contains(u'\n');
+}
+
+QString Quote(const QString &key)
+{
+    QString out(QLatin1Char('"'));
+    for (const QChar c : key) {
+        if (c == u'\\' || c == u'"' || c == u'=' || c == u'\r' || c == u'\n')
+            out += QLatin1Char('\\') +
+                   QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out + QLatin1Char('"');
+}
+
+std::optional<QString> Unquote(const QString &stored)
+{
+    const qsizetype n = stored.size();
+    if (n < 2 || stored.front() != u'"' || stored.back() != u'"')
+        return std::nullopt;
+    QString out;
+    for (qsizetype i = 1; i < n - 1; ++i) {
+        if (stored[i] != u'\\') {
+            out += stored[i];
+            continue;
+        }
+        bool ok = false;
+        const int code = i + 2 < n - 1 ? stored.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        if (!ok)
+            return std::nullopt;
+        out += QChar(code);
+        i += 2;
+    }
+    return out;
+}
+
+bool NeedsQuotes(const QString &key);
+
+QString DecodeKey(const QString &stored)
+{
+    // The canonical check comes first: it leaves only quotes that were escaped for the nested
+    // check, so a line of many quotes cannot recurse deeply.
+    const std::optional<QString> key = Unquote(stored);
+    if (key && Quote(*key) == stored && NeedsQuotes(*key))
+        return *key;
+    return stored;
+}
+
+// An empty key cannot be written at all (see SetValue).
+bool NeedsQuotes(const QString &key)
+{
+    return !key.isEmpty() && (Unstorable(key) || DecodeKey(key) != key);
+}
+
+QString EncodeKey(const QString &key)
+{
+    return NeedsQuotes(key) ? Quote(key) : key;
+}
+
+QString StoredKey(const QByteArray &bytes, Span s)
+{
+    return QString::fromUtf8(bytes.constData() + s.begin, s.size());
 }
 
 // One section of the file: the header line and the lines up to the next header.
@@ -351,7 +442,7 @@ QByteArray OneLine(const QString &text)
 void SetValue(QByteArray &bytes, const QString &section, const QString &key, const QString &value)
 {
     const Name sec(section);
-    const Name k(key);
+    const Name k(EncodeKey(key));
     if (k.Utf8().isEmpty())
         return; // a line "=value" would never be read back
     const QByteArray v = OneLine(value);
@@ -370,7 +461,7 @@ void SetValue(QByteArray &bytes, const QString &section, const QString &key, con
     }
 
     const QByteArray eol = LineEnding(bytes);
-    const QByteArray entry = OneLine(key.trimmed()) + '=' + v + eol;
+    const QByteArray entry = k.Utf8() + '=' + v + eol;
     const QList<SectionRange> found = FindSections(bytes, sec);
     if (!found.isEmpty()) {
         qsizetype at = found.first().lastEntryNext;
@@ -399,10 +490,31 @@ qsizetype RemoveSections(QByteArray &bytes, const QString &section)
     return found.isEmpty() ? -1 : found.first().headerStart;
 }
 
+// Puts a whole section (header line included) where the first section of that name stood, all of
+// them removed; an empty block just removes them.
+void PutSection(QByteArray &bytes, const QString &section, const QByteArray &block)
+{
+    const qsizetype at = RemoveSections(bytes, section);
+    if (block.isEmpty())
+        return;
+    if (at >= 0) {
+        bytes.insert(at, block);
+        return;
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes.append(LineEnding(bytes));
+    bytes.append(block);
+}
+
+QByteArray SectionHeader(const QString &section, const QByteArray &eol)
+{
+    return '[' + OneLine(section.trimmed()) + ']' + eol;
+}
+
 void RemoveKey(QByteArray &bytes, const QString &section, const QString &key)
 {
     const Name sec(section);
-    const Name k(key);
+    const Name k(EncodeKey(key));
     QList<Span> lines;
     ForEachEntry(bytes, sec, [&](const Line &line) {
         if (k.Matches(bytes, line.name))
@@ -415,20 +527,32 @@ void RemoveKey(QByteArray &bytes, const QString &section, const QString &key)
 
 } // namespace
 
-TIniFile::TIniFile(const QString &fileName) : fileName_(fileName) {}
+TIniFile::TIniFile(const QString &fileName, const QString &readFrom)
+    : fileName_(fileName), readFrom_(readFrom)
+{}
 
 QByteArray TIniFile::Load() const
 {
-    QFile f(fileName_);
+    QFile f(readFrom_.isEmpty() || QFileInfo::exists(fileName_) ? fileName_ : readFrom_);
     if (!f.open(QIODevice::ReadOnly))
         return QByteArray();
     return f.readAll();
+}
+
+void TIniFile::SaveIfChanged(const QByteArray &before, const QByteArray &after) const
+{
+    // Rewriting the same bytes would only fail where the file cannot be written.
+    if (after != before)
+        Save(after);
 }
 
 void TIniFile::Save(const QByteArray &bytes) const
 {
     // Unbuffered: with a write buffer, Qt 6.4's commit() renames a short file over the old one and
     // reports success when the final flush fails (disk full, file-size limit).
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    if (!readFrom_.isEmpty() && !QFileInfo(folder).isDir())
+        QDir().mkpath(folder); // the per-user folder is made by the first write
     QSaveFile f(fileName_);
     bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (ok)
@@ -446,7 +570,7 @@ QString TIniFile::ReadString(const QString &section, const QString &key, const Q
 {
     const QByteArray bytes = Load();
     const Name sec(section);
-    const Name k(key);
+    const Name k(EncodeKey(key));
     QString result = def;
     ForEachEntry(bytes, sec, [&](const Line &line) {
         if (!k.Matches(bytes, line.name))
@@ -486,7 +610,7 @@ QStringList TIniFile::ReadSection(const QString &section) const
             if (used > SectionKeyBudget)
                 return false;
             seen.insert(FoldedKey(bytes, line.name));
-            keys.append(QString::fromUtf8(bytes.constData() + line.name.begin, line.name.size()));
+            keys.append(DecodeKey(StoredKey(bytes, line.name)));
         }
         return true;
     });
@@ -495,9 +619,20 @@ QStringList TIniFile::ReadSection(const QString &section) const
 
 QStringList TIniFile::ReadSectionValues(const QString &section) const
 {
+    QStringList keys, values, lines;
+    ReadSectionPairs(section, keys, values);
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        lines.append(keys[i] + QLatin1Char('=') + values[i]);
+    return lines;
+}
+
+void TIniFile::ReadSectionPairs(const QString &section, QStringList &keys,
+                                QStringList &values) const
+{
+    keys.clear();
+    values.clear();
     const QByteArray bytes = Load();
     const Name sec(section);
-    QStringList lines;
     QSet<QString> seen;
     qsizetype used = 1;
     ForEachEntry(bytes, sec, [&](const Line &line) {
@@ -507,19 +642,40 @@ QStringList TIniFile::ReadSectionValues(const QString &section) const
             if (used > SectionKeyBudget)
                 return false;
             seen.insert(folded);
-            lines.append(QString::fromUtf8(bytes.constData() + line.name.begin, line.name.size()) +
-                         QLatin1Char('=') + DecodeValue(bytes, line.value));
+            keys.append(DecodeKey(StoredKey(bytes, line.name)));
+            values.append(DecodeValue(bytes, line.value));
         }
         return true;
     });
-    return lines;
+}
+
+QStringList TIniFile::ReadKeyList(const QString &section) const
+{
+    const QByteArray bytes = Load();
+    const Name sec(section);
+    QStringList keys;
+    QSet<QString> seen;
+    qsizetype used = 1;
+    ForEachEntry(bytes, sec, [&](const Line &line) {
+        const QString stored = StoredKey(bytes, line.name);
+        if (!seen.contains(stored)) {
+            used += line.name.size() + 1;
+            if (used > SectionKeyBudget)
+                return false;
+            seen.insert(stored);
+            keys.append(DecodeKey(stored));
+        }
+        return true;
+    });
+    return keys;
 }
 
 void TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    QByteArray bytes = Load();
+    const QByteArray before = Load();
+    QByteArray bytes = before;
     SetValue(bytes, section, key, value);
-    Save(bytes);
+    SaveIfChanged(before, bytes);
 }
 
 void TIniFile::WriteInteger(const QString &section, const QString &key, int value)
@@ -535,48 +691,60 @@ void TIniFile::WriteBool(const QString &section, const QString &key, bool value)
 void TIniFile::WriteStrings(const QString &section, const QStringList &keys,
                             const QStringList &values)
 {
-    QByteArray bytes = Load();
+    const QByteArray before = Load();
+    QByteArray bytes = before;
     const qsizetype n = qMin(keys.size(), values.size());
     for (qsizetype i = 0; i < n; ++i)
         SetValue(bytes, section, keys[i], values[i]);
-    Save(bytes);
+    SaveIfChanged(before, bytes);
 }
 
 void TIniFile::ReplaceSection(const QString &section, const QStringList &keys,
                               const QStringList &values)
 {
-    QByteArray bytes = Load();
-    const qsizetype at = RemoveSections(bytes, section);
+    const QByteArray before = Load();
+    QByteArray bytes = before;
     const qsizetype n = qMin(keys.size(), values.size());
+    QByteArray block;
     if (n > 0) {
-        // Build the new section on its own and put it where the old one stood.
-        const QByteArray eol = LineEnding(bytes.isEmpty() ? QByteArray("\n") : bytes);
-        QByteArray block = '[' + OneLine(section.trimmed()) + ']' + eol;
+        // Built on its own, so that a key given twice is one line with the later value.
+        block = SectionHeader(section, LineEnding(bytes.isEmpty() ? QByteArray("\n") : bytes));
         for (qsizetype i = 0; i < n; ++i)
             SetValue(block, section, keys[i], values[i]);
-        if (at >= 0) {
-            bytes.insert(at, block);
-        } else {
-            if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-                bytes.append(LineEnding(bytes));
-            bytes.append(block);
-        }
     }
-    Save(bytes);
+    PutSection(bytes, section, block);
+    SaveIfChanged(before, bytes);
+}
+
+void TIniFile::WriteKeyList(const QString &section, const QStringList &keys)
+{
+    const QByteArray before = Load();
+    QByteArray bytes = before;
+    const QByteArray eol = LineEnding(bytes.isEmpty() ? QByteArray("\n") : bytes);
+    QByteArray block;
+    for (const QString &key : keys)
+        if (!key.isEmpty())
+            block += EncodeKey(key).toUtf8() + '=' + eol;
+    if (!block.isEmpty())
+        block.prepend(SectionHeader(section, eol));
+    PutSection(bytes, section, block);
+    SaveIfChanged(before, bytes);
 }
 
 void TIniFile::DeleteKey(const QString &section, const QString &key)
 {
-    QByteArray bytes = Load();
+    const QByteArray before = Load();
+    QByteArray bytes = before;
     RemoveKey(bytes, section, key);
-    Save(bytes);
+    SaveIfChanged(before, bytes);
 }
 
 void TIniFile::EraseSection(const QString &section)
 {
-    QByteArray bytes = Load();
+    const QByteArray before = Load();
+    QByteArray bytes = before;
     RemoveSections(bytes, section);
-    Save(bytes);
+    SaveIfChanged(before, bytes);
 }
 
 bool TIniFile::ParseInteger(const QString &text, int &value)

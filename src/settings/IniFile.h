@@ -5,12 +5,17 @@
 #include <QStringList>
 
 // Reads and writes one INI file with no cache: every read parses the file as it is now, every
-// write rewrites it atomically. Section and key names match without regard to case; entries keep
-// their file order; lines the reader does not understand survive every write untouched.
+// write that changes something rewrites it atomically (one that changes nothing writes nothing).
+// Section and key names match without regard to case; entries keep their file order; lines the
+// reader does not understand survive every write untouched. Any key reads back as it was written:
+// one that a line cannot hold as it stands ("=" inside, "[" or ";" in front, blanks at either end,
+// a line break) is stored in double quotes with those characters escaped.
 class TIniFile
 {
 public:
-    explicit TIniFile(const QString &fileName);
+    // While fileName does not exist, readFrom (when given) is read instead; the first write
+    // creates fileName from it.
+    explicit TIniFile(const QString &fileName, const QString &readFrom = QString());
     QString FileName() const { return fileName_; }
 
     // Values are at most 2047 characters; longer values are cut.
@@ -27,6 +32,11 @@ public:
     QStringList ReadSection(const QString &section) const;
     // "key=value" lines of a section in file order, with the values ReadString gives.
     QStringList ReadSectionValues(const QString &section) const;
+    // The keys and values of ReadSectionValues as two lists, so a key holding "=" stays whole.
+    void ReadSectionPairs(const QString &section, QStringList &keys, QStringList &values) const;
+    // A list section: its keys exactly as stored, in file order, keeping keys that differ only in
+    // letter case apart (each distinct key once, within the same budget as ReadSection).
+    QStringList ReadKeyList(const QString &section) const;
 
     // Writers throw std::runtime_error("Unable to write to <path>") when the file cannot be
     // written.
@@ -38,6 +48,8 @@ public:
     // EraseSection followed by writing keys[i] = values[i], in one atomic write; the section keeps
     // its place in the file. Empty lists just erase it.
     void ReplaceSection(const QString &section, const QStringList &keys, const QStringList &values);
+    // Replaces a list section by one "key=" line per key, in order (see ReadKeyList).
+    void WriteKeyList(const QString &section, const QStringList &keys);
     // Removes every entry line of key in the section.
     void DeleteKey(const QString &section, const QString &key);
     // Removes every section of that name with all its lines (comments included).
@@ -51,6 +63,8 @@ public:
 private:
     QByteArray Load() const;
     void Save(const QByteArray &bytes) const;
+    void SaveIfChanged(const QByteArray &before, const QByteArray &after) const;
 
     QString fileName_;
+    QString readFrom_;
 };

@@ -83,7 +83,9 @@ void TDictSettings::FreeInstance()
     Holder().reset();
 }
 
-TDictSettings::TDictSettings() : ini_(AppFolder() + QStringLiteral("settings.ini"))
+TDictSettings::TDictSettings() : TDictSettings(LocateUserFile(QStringLiteral("settings.ini"))) {}
+
+TDictSettings::TDictSettings(const TUserFile &file) : ini_(file.path, file.seed)
 {
     firstRun_ = ini_.ReadSection(MainForm).isEmpty();
 }
@@ -260,7 +262,7 @@ void TDictSettings::WriteFont(const QString &section, const TFontInfo &font)
 
 void TDictSettings::GetFileHistory(QStringList &list) const
 {
-    list = ini_.ReadSection(FileHistorySection);
+    list = ini_.ReadKeyList(FileHistorySection);
 }
 
 void TDictSettings::AddToFileHistory(const QString &path)
@@ -272,16 +274,12 @@ void TDictSettings::AddToFileHistory(const QString &path)
         return;
     QStringList history;
     GetFileHistory(history);
-    for (qsizetype i = history.size() - 1; i >= 0; --i)
-        if (history[i].compare(full, Qt::CaseInsensitive) == 0)
-            history.removeAt(i);
+    // Paths are compared exactly: on this platform a.txt and A.txt are two files.
+    history.removeAll(full);
     history.prepend(full);
     while (history.size() > MaxFileHistory)
         history.removeLast();
-    QStringList empty;
-    for (qsizetype i = 0; i < history.size(); ++i)
-        empty.append(QString());
-    ini_.ReplaceSection(FileHistorySection, history, empty);
+    ini_.WriteKeyList(FileHistorySection, history);
 }
 
 // ---- Rhyme-line lists (Algorithms 4) ----
@@ -314,7 +312,11 @@ void TDictSettings::GetOnlineDictionaries(QStringList &list)
         templates.append(QString::fromLatin1(d.urlTemplate));
         list.append(names.last() + QLatin1Char('=') + templates.last());
     }
-    ini_.WriteStrings(OnlineDictionaries, names, templates);
+    // Storing the defaults only spares the next read; where that fails they still serve.
+    try {
+        ini_.WriteStrings(OnlineDictionaries, names, templates);
+    } catch (const std::runtime_error &) {
+    }
 }
 
 void TDictSettings::SetOnlineDictionary(const QString &name, const QString &urlTemplate)
@@ -362,13 +364,7 @@ void TDictSettings::SetCurrentServer(const QString &text)
 void TDictSettings::GetDictionaryPairs(const QString &section, QStringList &names,
                                        QStringList &values) const
 {
-    names.clear();
-    values.clear();
-    for (const QString &line : ini_.ReadSectionValues(section)) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        names.append(line.left(eq));
-        values.append(line.mid(eq + 1));
-    }
+    ini_.ReadSectionPairs(section, names, values);
 }
 
 void TDictSettings::SetDictionaryPairs(const QString &section, const QStringList &names,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppFolders.h"
 #include "IniFile.h"
 
 #include <QString>
@@ -22,7 +23,8 @@ struct TFontInfo
     bool operator==(const TFontInfo &) const = default;
 };
 
-// The single store of user settings over settings.ini in the application folder.
+// The single store of user settings over settings.ini in the application folder (or in the
+// per-user configuration folder when the program cannot write there, see LocateUserFile).
 // Nothing is cached: every getter reads the file, every setter writes and flushes it.
 class TDictSettings
 {
@@ -140,6 +142,7 @@ public:
 
 private:
     TDictSettings();
+    explicit TDictSettings(const TUserFile &file);
 
     TIniFile ini_;
     QString verseForm_;

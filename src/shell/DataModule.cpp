@@ -171,23 +171,31 @@ void TDataModule1::Execute(QAction *action, bool checked)
 
 void TDataModule1::ExecuteToggle(QAction *action, bool checked)
 {
+    using Getter = bool (TDictSettings::*)() const;
+    using Setter = void (TDictSettings::*)(bool);
+    const struct
+    {
+        QAction *action;
+        Getter get;
+        Setter set;
+    } keys[] = {
+        {actViewLineNumbers, &TDictSettings::GetShowLineNumbers,
+         &TDictSettings::SetShowLineNumbers},
+        {actViewSyllableCnt, &TDictSettings::GetShowSyllables, &TDictSettings::SetShowSyllables},
+        {actViewCustomDataGutter, &TDictSettings::GetShowVerseForms,
+         &TDictSettings::SetShowVerseForms},
+        {actViewRhymes, &TDictSettings::GetShowRhymes, &TDictSettings::SetShowRhymes},
+        {actViewPhrases, &TDictSettings::GetShowPhrases, &TDictSettings::SetShowPhrases},
+        {actViewThesaurus, &TDictSettings::GetShowThesaurus, &TDictSettings::SetShowThesaurus},
+        {actViewRoundex, &TDictSettings::GetShowRoundex, &TDictSettings::SetShowRoundex},
+        {actRhymeLines, &TDictSettings::GetShowRhymeLines, &TDictSettings::SetShowRhymeLines},
+    };
+    // The first activation replays the stored toggles: a value the file already gives (or
+    // defaults to) is not written again.
     TDictSettings &settings = TDictSettings::Instance();
-    if (action == actViewLineNumbers)
-        settings.SetShowLineNumbers(checked);
-    else if (action == actViewSyllableCnt)
-        settings.SetShowSyllables(checked);
-    else if (action == actViewCustomDataGutter)
-        settings.SetShowVerseForms(checked);
-    else if (action == actViewRhymes)
-        settings.SetShowRhymes(checked);
-    else if (action == actViewPhrases)
-        settings.SetShowPhrases(checked);
-    else if (action == actViewThesaurus)
-        settings.SetShowThesaurus(checked);
-    else if (action == actViewRoundex)
-        settings.SetShowRoundex(checked);
-    else if (action == actRhymeLines)
-        settings.SetShowRhymeLines(checked);
+    for (const auto &key : keys)
+        if (key.action == action && (settings.*key.get)() != checked)
+            (settings.*key.set)(checked);
     ApplyToggleCaption(action);
     Broadcast(action);
 }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "DIAnsiStringHash.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
 #include "PanelRegistry.h"
@@ -11,7 +12,20 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <stdexcept>
+
+namespace {
+// The loader's own text, with the file it was reading.
+QString WordListErrorMessage(const EWordListError &error)
+{
+    const QString reason = QString::fromUtf8(error.what());
+    if (error.FileName().isEmpty())
+        return reason;
+    return QCoreApplication::translate("Startup", "Cannot load the word list \"%1\". %2")
+        .arg(error.FileName(), reason);
+}
+} // namespace
 
 QString StartProgram(TProgram &program, bool showSplash)
 {
@@ -26,6 +40,8 @@ QString StartProgram(TProgram &program, bool showSplash)
     auto data = std::make_unique<TDataModule1>(qApp);
     try {
         program.window = std::make_unique<TfrmRhymeDict>(data.get());
+    } catch (const EWordListError &error) {
+        return WordListErrorMessage(error);
     } catch (const std::runtime_error &error) {
         return QString::fromUtf8(error.what());
     }
@@ -48,6 +64,7 @@ int RunProgram(QApplication &app)
     TProgram program;
     const QString error = StartProgram(program, true);
     if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
         QMessageBox::critical(nullptr, QApplication::applicationName(), error);
         EndProgram(program);
         return 1;

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "AppComponents.h"
 #include "AppFolders.h"
+#include "Application.h"
 #include "Common.h"
 #include "DataModule.h"
 #include "DictEditor.h"
@@ -340,11 +341,14 @@ void TfrmRhymeDict::FirstActivate()
     activated_ = true;
     TDictionaryList &dict = TDictionaryList::Instance();
     TDictSettings &settings = TDictSettings::Instance();
+    // A step that fails (a setting that cannot be stored, say) is reported and the next one
+    // still runs, so the window comes up whole.
+    const auto step = [](auto run) { DeliverGuarded([&run] { return run(), true; }); };
     {
         setUpdatesEnabled(false);
         TFinally unlock([this] { UnlockUpdates(); });
-        ApplyStoredToggles();
-        LayoutStep();
+        step([this] { ApplyStoredToggles(); });
+        step([this] { LayoutStep(); });
     }
     if (settings.GetMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -355,7 +359,7 @@ void TfrmRhymeDict::FirstActivate()
         }
     RebuildReopen();
     if (dict.GetMode() == 1)
-        data_->Execute(data_->FileNew1, false);
+        step([this] { data_->Execute(data_->FileNew1, false); });
     // Shown after this step has painted the window, not over a blank one.
     if (settings.IsFirstRun())
         QTimer::singleShot(0, this, [this] { actions_->actAbout->trigger(); });

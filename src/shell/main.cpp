@@ -1,7 +1,6 @@
+#include "Application.h"
 #include "ProgramFrames.h"
 #include "Startup.h"
-
-#include <QApplication>
 
 #include <unistd.h>
 
@@ -10,7 +9,7 @@ int main(int argc, char **argv)
     // The embedded browser refuses to start as root unless its sandbox is off.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     InstallProgramFrames();
     return RunProgram(app);
 }

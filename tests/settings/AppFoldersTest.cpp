@@ -1,5 +1,6 @@
 #include "AppFolders.h"
 #include "AppComponents.h"
+#include "ReadOnlyInstall.h"
 #include "TempDir.h"
 
 #include <QCoreApplication>
@@ -118,6 +119,21 @@ TEST(AppFolders, ListTextFilesListsPlainWritableTextFiles)
     QStringList none;
     ListTextFiles(dir.file("no such folder"), none);
     EXPECT_TRUE(none.isEmpty());
+}
+
+TEST(AppFolders, ListTextFilesOfAReadOnlyInstallListsItsReadOnlyFiles)
+{
+    TempDir dir;
+    dir.write("Sonnet.txt", "a");
+    dir.write(".hidden.txt", "b");
+    const QString readOnly = dir.write("Limerick.txt", "c");
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    TReadOnlyPath install({dir.path()});
+    ASSERT_FALSE(QFile(dir.file("probe")).open(QIODevice::WriteOnly)) << "folder writable";
+    QStringList list;
+    ListTextFiles(dir.path(), list);
+    list.sort();
+    EXPECT_EQ(list, QStringList({"Limerick.txt", "Sonnet.txt"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -261,6 +262,127 @@ TEST_F(IniFileTest, RefusedWriteThrowsWithThePath)
     } catch (const std::runtime_error &e) {
         EXPECT_EQ(std::string(e.what()), ("Unable to write to " + bad).toStdString());
     }
+}
+
+TEST_F(IniFileTest, EveryKeyReadsBackExactly)
+{
+    struct TCase
+    {
+        QString key;
+        const char *line; // as the file holds it; nullptr: quoted, any escape will do
+    };
+    const TCase cases[] = {
+        // Keys a line holds as they stand keep their bytes.
+        {"Wikipedia", "Wikipedia=v"},
+        {"/home/poet/My Songs/100%.txt", "/home/poet/My Songs/100%.txt=v"},
+        {"\"quoted\"", "\"quoted\"=v"},
+        {"a\\b", "a\\b=v"},
+        {"mid[dle];x", "mid[dle];x=v"},
+        {QString::fromUtf8("Caf\xc3\xa9 \xe8\xa9\xa9"), "Caf\xc3\xa9 \xe8\xa9\xa9=v"},
+        {QString::fromUtf8("\xc2\xa0no-break space\xc2\xa0"), "\xc2\xa0no-break space\xc2\xa0=v"},
+        {"mid\rreturn", "mid\rreturn=v"},
+        // Keys it cannot.
+        {"/home/poet/x=y.txt", nullptr},
+        {"[x]y", nullptr},
+        {"[P]", nullptr},
+        {";not a comment", nullptr},
+        {" leading", nullptr},
+        {"trailing ", nullptr},
+        {"\ttab", nullptr},
+        {"two\nlines\r", nullptr},
+        {"\rreturn", nullptr},
+        {QChar(0xFEFF) + QString("mark"), nullptr}, // a byte-order mark in front
+        {"=", nullptr},
+        // What a quoted key of the ones above looks like, as a key of its own.
+        {"\"[x]y\"", nullptr},
+        {"\"\\3D\"", nullptr},
+    };
+    QStringList keys;
+    for (const TCase &c : cases) {
+        ini.WriteString("S", c.key, "v");
+        keys << c.key;
+    }
+    ini.WriteString("After", "k", "1");
+    EXPECT_EQ(ini.ReadSection("S"), keys);
+    QStringList names, values;
+    ini.ReadSectionPairs("S", names, values);
+    EXPECT_EQ(names, keys);
+    const QList<QByteArray> lines = Get().split('\n');
+    ASSERT_GE(lines.size(), qsizetype(std::size(cases)) + 1);
+    for (qsizetype i = 0; i < qsizetype(std::size(cases)); ++i) {
+        const TCase &c = cases[i];
+        SCOPED_TRACE(c.key.toStdString());
+        EXPECT_EQ(ini.ReadString("S", c.key, "absent"), "v");
+        if (c.line)
+            EXPECT_EQ(lines[i + 1], c.line);
+        else
+            EXPECT_TRUE(lines[i + 1].startsWith('"')) << lines[i + 1].toStdString();
+    }
+    EXPECT_EQ(ini.ReadSection("After"), QStringList({"k"})) << "a key opened no section";
+    // Rewritten and removed by the same key.
+    ini.WriteString("S", "[x]y", "w");
+    EXPECT_EQ(ini.ReadString("S", "[x]y", ""), "w");
+    EXPECT_EQ(ini.ReadSection("S"), keys);
+    ini.DeleteKey("S", "/home/poet/x=y.txt");
+    EXPECT_FALSE(ini.ReadSection("S").contains("/home/poet/x=y.txt"));
+    EXPECT_EQ(ini.ReadString("S", "/home/poet/x", "absent"), "absent");
+    // A hand-made line of nothing but quotes is a key like any other.
+    const QByteArray quotes(200000, '"');
+    Put("[Q]\n" + quotes + "=1\n");
+    EXPECT_EQ(ini.ReadString("Q", QString::fromLatin1(quotes), ""), "1");
+}
+
+TEST_F(IniFileTest, KeyListsKeepKeysThatDifferOnlyInCase)
+{
+    const QStringList paths = {"/d/a.txt", "/d/A.txt", "/d/b.txt ", "/d/x=y.txt", "/d/a.txt"};
+    ini.WriteKeyList("FileHistory", paths);
+    EXPECT_EQ(ini.ReadKeyList("FileHistory"),
+              QStringList({"/d/a.txt", "/d/A.txt", "/d/b.txt ", "/d/x=y.txt"}));
+    ini.WriteKeyList("FileHistory", {});
+    EXPECT_FALSE(ini.SectionExists("FileHistory"));
+}
+
+TEST_F(IniFileTest, WritesThatChangeNothingLeaveTheFileAlone)
+{
+    const auto inode = [this] {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : ino_t(0);
+    };
+    ini.EraseSection("S");
+    ini.DeleteKey("S", "k");
+    ini.WriteKeyList("L", {});
+    ini.ReplaceSection("P", {}, {});
+    EXPECT_FALSE(QFile::exists(path)) << "nothing to remove created the file";
+
+    Put("[S]\nk=1\nb=0\n[Font]\nFace=Arial\nSize=10\n[L]\n/a=\n/A=\n[P]\nn=v\n");
+    const QByteArray before = Get();
+    const ino_t original = inode();
+    ini.WriteString("S", "k", "1");
+    ini.WriteBool("s", "B", false);
+    ini.WriteStrings("Font", {"Face", "Size"}, {"Arial", "10"});
+    ini.WriteKeyList("L", {"/a", "/A"});
+    ini.ReplaceSection("P", {"n"}, {"v"});
+    ini.DeleteKey("S", "missing");
+    ini.EraseSection("Missing");
+    EXPECT_EQ(Get(), before);
+    EXPECT_EQ(inode(), original) << "the file was written again";
+    ini.WriteString("S", "k", "2");
+    EXPECT_NE(inode(), original);
+}
+
+TEST_F(IniFileTest, ReadsTheSeedUntilTheFirstWrite)
+{
+    const QString seed = dir.write("shipped.ini", "[MainForm]\nWidth=700\n");
+    const QString own = dir.file("user/config/settings.ini");
+    TIniFile user(own, seed);
+    EXPECT_EQ(user.ReadInteger("MainForm", "Width", 0), 700);
+    user.WriteInteger("MainForm", "Width", 700);
+    EXPECT_FALSE(QFile::exists(own)) << "an unchanged value made the user's file";
+    user.WriteInteger("MainForm", "Height", 500);
+    EXPECT_EQ(dir.read("user/config/settings.ini"), "[MainForm]\nWidth=700\nHeight=500\n");
+    EXPECT_EQ(dir.read("shipped.ini"), "[MainForm]\nWidth=700\n");
+    dir.write("shipped.ini", "[MainForm]\nWidth=1\n");
+    EXPECT_EQ(user.ReadInteger("MainForm", "Width", 0), 700) << "the user's file wins once made";
 }
 
 TEST(IniFileParse, ParseInteger)

@@ -1,11 +1,13 @@
 #include "Settings.h"
 #include "AppFolders.h"
+#include "ReadOnlyInstall.h"
 #include "TempDir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -205,14 +207,12 @@ TEST_F(SettingsTest, FileHistoryKeepsNineMostRecentFirst)
     EXPECT_EQ(history.last(), files[1]);
     EXPECT_FALSE(history.contains(files[0]));
 
-    // Already listed, in another letter case: moved to the top, not duplicated.
-    const QString upper = dir.path() + QStringLiteral("DOC3.TXT");
-    dir.write(QStringLiteral("DOC3.TXT"), "same name, other case");
-    s.AddToFileHistory(upper);
+    // Already listed: moved to the top, not duplicated.
+    s.AddToFileHistory(files[3]);
     s.GetFileHistory(history);
     ASSERT_EQ(history.size(), 9);
-    EXPECT_EQ(history.first(), upper);
-    EXPECT_FALSE(history.contains(files[3]));
+    EXPECT_EQ(history.first(), files[3]);
+    EXPECT_EQ(history.count(files[3]), 1);
 
     // No file there: nothing changes, not even the bytes.
     const QByteArray before = Get();
@@ -233,6 +233,38 @@ TEST_F(SettingsTest, FileHistoryStoresFullPaths)
     QStringList history;
     s.GetFileHistory(history);
     EXPECT_EQ(history, QStringList({dir.file(QStringLiteral("sub/a.txt"))}));
+}
+
+TEST_F(SettingsTest, FileHistoryKeepsEveryPathExactly)
+{
+    TDictSettings &s = Fresh();
+    // Each of these is a file of its own on this platform.
+    const QStringList files = {dir.write("a.txt", "1"),     dir.write("A.txt", "2"),
+                               dir.write("b.txt ", "3"),    dir.write("b.txt", "4"),
+                               dir.write("x=y.txt", "5"),   dir.write("[x]y.txt", "6"),
+                               dir.write(";notes.txt", "7")};
+    for (const QString &file : files)
+        s.AddToFileHistory(file);
+    s.AddToFileHistory(files[0]); // a.txt again: to the top, A.txt stays
+    QStringList history;
+    Fresh().GetFileHistory(history);
+    EXPECT_EQ(history,
+              QStringList({files[0], files[6], files[5], files[4], files[3], files[2], files[1]}));
+}
+
+TEST_F(SettingsTest, DictionaryPairsKeepNamesAnIniLineCannotHold)
+{
+    TDictSettings &s = Fresh();
+    const QStringList names = {"[x]y", ";db", "a=b", " pad ", "wn"};
+    const QStringList values = {"one", "two", "three", "four", "WordNet"};
+    s.SetDictionaryPairs("Dictionary_Databases", names, values);
+    QStringList readNames, readValues;
+    TDictSettings &next = Fresh();
+    next.GetDictionaryPairs("Dictionary_Databases", readNames, readValues);
+    EXPECT_EQ(readNames, names);
+    EXPECT_EQ(readValues, values);
+    EXPECT_EQ(next.Ini().ReadSection("Dictionary_Databases").size(), names.size())
+        << "a name opened a section of its own";
 }
 
 TEST_F(SettingsTest, RhymeLineLists)
@@ -401,11 +433,15 @@ TEST_F(SettingsTest, VerseForms)
 
 TEST_F(SettingsTest, RefusedWriteThrowsWithThePath)
 {
-    // The application folder's path runs through a regular file: nobody can create settings.ini.
+    // The paths of the application folder and of the per-user folder run through a regular
+    // file: nobody can create settings.ini in either.
     dir.write(QStringLiteral("plainfile"), "x");
     OverrideAppFolder(dir.file(QStringLiteral("plainfile")));
+    TConfigHome home(dir.file(QStringLiteral("plainfile/config")));
     TDictSettings &s = Fresh();
-    const QString path = dir.path() + QStringLiteral("plainfile/settings.ini");
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+    ASSERT_TRUE(path.startsWith(dir.file(QStringLiteral("plainfile/config/"))));
     EXPECT_EQ(s.FileName(), path);
     try {
         s.SetWidth(10);
@@ -413,6 +449,48 @@ TEST_F(SettingsTest, RefusedWriteThrowsWithThePath)
     } catch (const std::runtime_error &e) {
         EXPECT_EQ(std::string(e.what()), ("Unable to write to " + path).toStdString());
     }
+}
+
+TEST_F(SettingsTest, UnwritableSettingsLiveInTheUsersFolder)
+{
+    TempDir home;
+    TConfigHome configHome(home.path());
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    ASSERT_TRUE(folder.startsWith(home.path()));
+    const QString own = folder + "/settings.ini";
+    const QByteArray shipped = "[MainForm]\nWidth=1000\n";
+    Put(shipped);
+    {
+        TReadOnlyPath install({dir.path()});
+        ASSERT_FALSE(QFile(dir.file("probe")).open(QIODevice::WriteOnly)) << "folder writable";
+        TDictSettings &s = Fresh();
+        EXPECT_EQ(s.FileName(), own);
+        EXPECT_EQ(LocateUserFile("spellconfig.dic").path, folder + "/spellconfig.dic");
+        EXPECT_FALSE(s.IsFirstRun()) << "the shipped settings are read";
+        EXPECT_EQ(s.GetWidth(), 1000);
+        s.SetWidth(1000);
+        EXPECT_FALSE(QFile::exists(own)) << "an unchanged value was written";
+        s.SetHeight(500);
+        TDictSettings &later = Fresh(); // the next start reads the user's file
+        EXPECT_EQ(later.FileName(), own);
+        EXPECT_EQ(later.GetWidth(), 1000);
+        EXPECT_EQ(later.GetHeight(), 500);
+    }
+    EXPECT_EQ(Get(), shipped);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("settings.ini"));
+
+    // A read-only settings.ini in a writable folder is left alone the same way.
+    ASSERT_TRUE(QFile::remove(own));
+    {
+        TReadOnlyPath file({dir.file("settings.ini")});
+        TDictSettings &s = Fresh();
+        EXPECT_EQ(s.FileName(), own);
+        EXPECT_EQ(s.GetWidth(), 1000);
+        s.SetMaximized(true);
+        EXPECT_TRUE(Fresh().GetMaximized());
+    }
+    EXPECT_EQ(Get(), shipped);
+    EXPECT_EQ(Fresh().FileName(), dir.file("settings.ini")) << "writable again: the folder's own";
 }
 
 TEST_F(SettingsTest, RefusedWriteLeavesTheOldFileIntact)
