@@ -9,14 +9,17 @@
 #include "AlignPanel.h"
 #include "AppComponents.h"
 #include "DictEditor.h"
+#include "DictFrame.h"
 #include "DictionaryList.h"
 #include "DocumentCommands.h"
 #include "EditorGutter.h"
 #include "Event.h"
 #include "FontWalk.h"
+#include "PageAware.h"
 #include "Settings.h"
 #include "Syllables.h"
 #include "UpdateBracket.h"
+#include "WebTabs.h"
 
 #include <QAction>
 #include <QFile>
@@ -86,6 +89,8 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
 
 TFrameAdvanced::~TFrameAdvanced()
 {
+    // Pages freed with the frame change the current page; the web tabs are gone by then.
+    disconnect(pageControl_, nullptr, this, nullptr);
     Unsubscribe();
 }
 
@@ -142,6 +147,8 @@ void TFrameAdvanced::BuildPages()
         page->setObjectName(QString::fromLatin1(name));
         pageControl_->addTab(page, tr(caption));
     }
+    webTabs_ = std::make_unique<TWebTabs>(pageControl_, 1);
+    connect(pageControl_, &QTabWidget::currentChanged, this, &TFrameAdvanced::PageControl1Change);
 }
 
 void TFrameAdvanced::BuildEditorPage(QWidget *page)
@@ -440,6 +447,9 @@ void TFrameAdvanced::UIFontChange(QObject *)
 void TFrameAdvanced::ModeChange(QObject *)
 {
     PlaceTabPanels();
+    // The list may have changed in Lookup mode, when this frame does not hear of it.
+    if (webTabs_->Stale())
+        RebuildWebTabs();
 }
 
 void TFrameAdvanced::OnlineDictionariesChange(QObject *)
@@ -471,8 +481,17 @@ void TFrameAdvanced::PlaceTabPanels()
     if (panelsPlaced_)
         return;
     panelsPlaced_ = true;
-    // The DICT panel and the visual thesaurus join tbOnlineLookup and tbHyperbolicThesaurus
-    // here once they exist.
+    // The visual thesaurus joins tbHyperbolicThesaurus here once it exists.
+    if (QWidget *page = pageControl_->findChild<QWidget *>(QStringLiteral("tbOnlineLookup"));
+        page && TDictFrame::IsRegistered(QStringLiteral("TfrmOnline"))) {
+        auto *layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        TDictFrame *panel = TDictFrame::Create(QStringLiteral("TfrmOnline"), page, 1);
+        panel->setObjectName(QStringLiteral("TfrmOnline"));
+        layout->addWidget(panel);
+        panel->Panel2()->hide();
+        panel->show();
+    }
     RebuildWebTabs();
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.UIFontChanged.Notify(&dict);
@@ -480,5 +499,21 @@ void TFrameAdvanced::PlaceTabPanels()
 
 void TFrameAdvanced::RebuildWebTabs()
 {
-    // One page per enabled web dictionary, once the web dictionary panel exists.
+    webTabs_->Rebuild();
+}
+
+int TFrameAdvanced::WebTabCount() const
+{
+    return webTabs_->Count();
+}
+
+void TFrameAdvanced::PageControl1Change(int index)
+{
+    QWidget *current = pageControl_->widget(index);
+    QWidget *online = pageControl_->findChild<QWidget *>(QStringLiteral("tbOnlineLookup"));
+    if (online)
+        if (auto *panel = dynamic_cast<TPageAware *>(
+                online->findChild<QObject *>(QStringLiteral("TfrmOnline"))))
+            panel->SetActive(current == online);
+    webTabs_->PageChanged(current);
 }

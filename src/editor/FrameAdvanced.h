@@ -15,6 +15,7 @@ class TDocumentCommands;
 class TDictEditor;
 class TEditorGutter;
 class TEvent;
+class TWebTabs;
 
 // The centre of Cadenzio mode: a page control whose first tab is the verse editor with its
 // line-number, syllable and verse-form gutters. The word under the caret is looked up live, and
@@ -48,6 +49,7 @@ public:
     void ShowEditor();
     void PlaceTabPanels();
     void RebuildWebTabs();
+    int WebTabCount() const;
     void ReloadVerseForms();
     void UpdateVerseFormWidth();
     void UpdateLineNumberWidth();
@@ -89,10 +91,12 @@ private:
     void UIFontChange(QObject *sender);
     void ModeChange(QObject *sender);
     void OnlineDictionariesChange(QObject *sender);
+    void PageControl1Change(int index);
 
     TEvent *actionEvent_;
     std::unique_ptr<TDocumentCommands> documents_;
     QStringList verseFormLines_;
+    std::unique_ptr<TWebTabs> webTabs_;
     bool panelsPlaced_ = false;
     mutable QPointer<QAction> syllableAction_;
 

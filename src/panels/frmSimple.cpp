@@ -3,6 +3,7 @@
 #include "DictFrame.h"
 #include "DictionaryList.h"
 #include "Event.h"
+#include "PageAware.h"
 #include "Settings.h"
 #include "SideBySideLayout.h"
 #include "UpdateBracket.h"
@@ -75,6 +76,12 @@ QStringList EnabledEntries(const QStringList &list)
             !name.isEmpty() && settings.IsOnlineLookupEnabled(name))
             enabled << entry;
     return enabled;
+}
+
+void SetPageActive(QObject *panel, bool active)
+{
+    if (auto *aware = dynamic_cast<TPageAware *>(panel))
+        aware->SetActive(active);
 }
 
 // Runs an optional invokable "method(bool)" of a panel from another part of the program.
@@ -257,8 +264,8 @@ void TFrameSimple::RebuildWebTabs()
         }
         panel->setObjectName(GenericOnline); // found by this name when its page is activated
         const QString urlTemplate = line.mid(name.size() + 1); // empty without "="
-        if (panel->metaObject()->indexOfMethod("SetTemplate(QString)") >= 0)
-            QMetaObject::invokeMethod(panel, "SetTemplate", Q_ARG(QString, urlTemplate));
+        if (auto *web = dynamic_cast<TUrlTemplatePanel *>(panel))
+            web->SetTemplate(urlTemplate);
         page->layout()->addWidget(panel);
         panel->show();
         panel->Panel2()->hide();
@@ -338,13 +345,12 @@ void TFrameSimple::TabControl1Change(int index)
 void TFrameSimple::pgcntrlSimpleChange(int index)
 {
     QWidget *current = pages_->widget(index);
-    Invoke(PanelIn("pnlOnline", "TfrmOnline"), "SetActive",
-           current == Page(QStringLiteral("tbOnline")));
+    SetPageActive(PanelIn("pnlOnline", "TfrmOnline"), current == Page(QStringLiteral("tbOnline")));
     Invoke(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus"), "ShowTree",
            current == Page(QStringLiteral("tbVisualThesaurus")));
     for (const QPointer<QWidget> &tab : webTabs_)
         if (tab)
-            Invoke(tab->findChild<QObject *>(GenericOnline), "SetActive", tab == current);
+            SetPageActive(tab->findChild<QObject *>(GenericOnline), tab == current);
 }
 
 QObject *TFrameSimple::PanelIn(const char *container, const char *className) const

@@ -2,6 +2,8 @@
 
 #include "DataModule.h"
 #include "DictionaryList.h"
+#include "Links.h"
+#include "OnlinePanels.h"
 #include "PanelRegistry.h"
 #include "Settings.h"
 #include "Splash.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -16,6 +19,7 @@ QString StartProgram(TProgram &program, bool showSplash)
 {
     TDictSettings::Instance(); // the first-run flag reflects the file as it was at start
     RegisterLookupPanels();
+    RegisterOnlinePanels();
     std::unique_ptr<TfrmSplash> splash;
     if (showSplash) {
         splash = std::make_unique<TfrmSplash>();
@@ -50,8 +54,14 @@ int RunProgram(QApplication &app)
         EndProgram(program);
         return 1;
     }
-    program.window->show();
+    TfrmRhymeDict *window = program.window.get();
+    TfrmRhymeDict::UpdateCheckHook = [window] {
+        StartUpdateCheck(window, QUrl(QString::fromLatin1(Links::WebHost)).host(),
+                         Links::Url(Links::OnlineUpdates));
+    };
+    window->show();
     const int status = app.exec();
+    TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);
     return status;
 }
