@@ -5,10 +5,10 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins libgl-dev qt6-webengine-dev
   libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
   wordnet-base wamerican-large wamerican wbritish dict-gcide
-  dictd dict-wn
+  dictd dict-wn dict python3
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
   nodejs zlib1g-dev
 )

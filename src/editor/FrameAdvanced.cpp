@@ -16,9 +16,11 @@
 #include "Event.h"
 #include "FontWalk.h"
 #include "PageActivation.h"
+#include "PageAware.h"
 #include "Settings.h"
 #include "Syllables.h"
 #include "UpdateBracket.h"
+#include "WebTabs.h"
 
 #include <QAction>
 #include <QFile>
@@ -88,6 +90,8 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
 
 TFrameAdvanced::~TFrameAdvanced()
 {
+    // Pages freed with the frame change the current page; the web tabs are gone by then.
+    disconnect(pageControl_, nullptr, this, nullptr);
     Unsubscribe();
 }
 
@@ -136,7 +140,6 @@ void TFrameAdvanced::BuildPages()
     tbEditor_->setObjectName(QStringLiteral("tbEditor"));
     BuildEditorPage(tbEditor_);
     pageControl_->addTab(tbEditor_, tr("Main Editor"));
-    connect(pageControl_, &QTabWidget::currentChanged, this, &TFrameAdvanced::PageControl1Change);
     // The visual thesaurus and the DICT panel are placed on these pages by PlaceTabPanels.
     for (const auto &[name, caption] :
          {std::pair{"tbHyperbolicThesaurus", QT_TR_NOOP("Hyperbolic Thesaurus")},
@@ -145,6 +148,8 @@ void TFrameAdvanced::BuildPages()
         page->setObjectName(QString::fromLatin1(name));
         pageControl_->addTab(page, tr(caption));
     }
+    webTabs_ = std::make_unique<TWebTabs>(pageControl_, 1);
+    connect(pageControl_, &QTabWidget::currentChanged, this, &TFrameAdvanced::PageControl1Change);
 }
 
 void TFrameAdvanced::BuildEditorPage(QWidget *page)
@@ -451,6 +456,9 @@ void TFrameAdvanced::UIFontChange(QObject *)
 void TFrameAdvanced::ModeChange(QObject *)
 {
     PlaceTabPanels();
+    // The list may have changed in Lookup mode, when this frame does not hear of it.
+    if (webTabs_->Stale())
+        RebuildWebTabs();
 }
 
 void TFrameAdvanced::OnlineDictionariesChange(QObject *)
@@ -487,7 +495,8 @@ void TFrameAdvanced::PlaceTabPanels()
     if (panelsPlaced_)
         return;
     panelsPlaced_ = true;
-    // The DICT panel joins tbOnlineLookup here once it exists.
+    if (auto *page = pageControl_->findChild<QWidget *>(QStringLiteral("tbOnlineLookup")))
+        PlaceOnPage(page, QStringLiteral("TfrmOnline"));
     if (auto *page = pageControl_->findChild<QWidget *>(QStringLiteral("tbHyperbolicThesaurus")))
         PlaceOnPage(page, QStringLiteral("TfrmVisualThesaurus"));
     RebuildWebTabs();
@@ -513,7 +522,17 @@ void TFrameAdvanced::PlaceOnPage(QWidget *page, const QString &className)
     panel->show();
 }
 
-// Pages whose panels build only while shown hear whether theirs is the active page.
+void TFrameAdvanced::RebuildWebTabs()
+{
+    webTabs_->Rebuild();
+}
+
+int TFrameAdvanced::WebTabCount() const
+{
+    return webTabs_->Count();
+}
+
+// Panels that work or build only while their page is the current one hear of every change.
 void TFrameAdvanced::PageControl1Change(int index)
 {
     QWidget *current = pageControl_->widget(index);
@@ -523,9 +542,10 @@ void TFrameAdvanced::PageControl1Change(int index)
             if (auto *activation = dynamic_cast<TPageActivation *>(panel))
                 activation->ShowTree(page == current);
     }
-}
-
-void TFrameAdvanced::RebuildWebTabs()
-{
-    // One page per enabled web dictionary, once the web dictionary panel exists.
+    QWidget *online = pageControl_->findChild<QWidget *>(QStringLiteral("tbOnlineLookup"));
+    if (online)
+        if (auto *panel = dynamic_cast<TPageAware *>(
+                online->findChild<QObject *>(QStringLiteral("TfrmOnline"))))
+            panel->SetActive(current == online);
+    webTabs_->PageChanged(current);
 }

@@ -17,6 +17,7 @@ class TDocumentCommands;
 class TDictEditor;
 class TEditorGutter;
 class TEvent;
+class TWebTabs;
 
 // The centre of Cadenzio mode: a page control whose first tab is the verse editor with its
 // line-number, syllable and verse-form gutters. The word under the caret is looked up live, and
@@ -51,6 +52,7 @@ public:
     void PlaceTabPanels();
     void PageControl1Change(int index);
     void RebuildWebTabs();
+    int WebTabCount() const;
     void ReloadVerseForms();
     void UpdateVerseFormWidth();
     void UpdateLineNumberWidth();
@@ -98,6 +100,7 @@ private:
     TEvent *actionEvent_;
     std::unique_ptr<TDocumentCommands> documents_;
     QStringList verseFormLines_;
+    std::unique_ptr<TWebTabs> webTabs_;
     bool panelsPlaced_ = false;
     mutable QPointer<QAction> syllableAction_;
 

@@ -5,6 +5,7 @@
 #include "DictionaryList.h"
 #include "Event.h"
 #include "PageActivation.h"
+#include "PageAware.h"
 #include "Settings.h"
 #include "SideBySideLayout.h"
 #include "UpdateBracket.h"
@@ -79,12 +80,12 @@ QStringList EnabledEntries(const QStringList &list)
     return enabled;
 }
 
-// Runs an optional invokable "method(bool)" of a panel from another part of the program.
-void Invoke(QObject *target, const char *method, bool flag)
+void SetPageActive(QObject *panel, bool active)
 {
-    if (target && target->metaObject()->indexOfMethod(QByteArray(method) + "(bool)") >= 0)
-        QMetaObject::invokeMethod(target, method, Q_ARG(bool, flag));
+    if (auto *aware = dynamic_cast<TPageAware *>(panel))
+        aware->SetActive(active);
 }
+
 } // namespace
 
 TFrameSimple::TFrameSimple(QWidget *parent, TEvent *actionEvent)
@@ -260,8 +261,8 @@ void TFrameSimple::RebuildWebTabs()
         }
         panel->setObjectName(GenericOnline); // found by this name when its page is activated
         const QString urlTemplate = line.mid(name.size() + 1); // empty without "="
-        if (panel->metaObject()->indexOfMethod("SetTemplate(QString)") >= 0)
-            QMetaObject::invokeMethod(panel, "SetTemplate", Q_ARG(QString, urlTemplate));
+        if (auto *web = dynamic_cast<TUrlTemplatePanel *>(panel))
+            web->SetTemplate(urlTemplate);
         page->layout()->addWidget(panel);
         panel->show();
         panel->Panel2()->hide();
@@ -341,14 +342,13 @@ void TFrameSimple::TabControl1Change(int index)
 void TFrameSimple::pgcntrlSimpleChange(int index)
 {
     QWidget *current = pages_->widget(index);
-    Invoke(PanelIn("pnlOnline", "TfrmOnline"), "SetActive",
-           current == Page(QStringLiteral("tbOnline")));
+    SetPageActive(PanelIn("pnlOnline", "TfrmOnline"), current == Page(QStringLiteral("tbOnline")));
     if (auto *tree =
             dynamic_cast<TPageActivation *>(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus")))
         tree->ShowTree(current == Page(QStringLiteral("tbVisualThesaurus")));
     for (const QPointer<QWidget> &tab : webTabs_)
         if (tab)
-            Invoke(tab->findChild<QObject *>(GenericOnline), "SetActive", tab == current);
+            SetPageActive(tab->findChild<QObject *>(GenericOnline), tab == current);
 }
 
 QObject *TFrameSimple::PanelIn(const char *container, const char *className) const

@@ -26,10 +26,10 @@ struct WebDictionary
 };
 
 constexpr WebDictionary DefaultWebDictionaries[] = {
-    {"Wikipedia", "http://en.wikipedia.org/wiki/%s"},
-    {"Wiktionary", "http://en.wiktionary.org/wiki/%s"},
-    {"dictionary.com", "http://dictionary.reference.com/browse/%s"},
-    {"google", "http://www.google.com/search?hl=en&q=definition%%3A+%s"},
+    {"Wikipedia", "https://en.wikipedia.org/wiki/%s"},
+    {"Wiktionary", "https://en.wiktionary.org/wiki/%s"},
+    {"dictionary.com", "https://www.dictionary.com/browse/%s"},
+    {"google", "https://www.google.com/search?hl=en&q=definition%%3A+%s"},
 };
 
 constexpr QLatin1String MainForm("MainForm");

@@ -3,6 +3,8 @@
 #include "DIAnsiStringHash.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
+#include "Links.h"
+#include "OnlinePanels.h"
 #include "PanelRegistry.h"
 #include "Settings.h"
 #include "Splash.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <cstdio>
 #include <stdexcept>
@@ -32,6 +35,7 @@ QString StartProgram(TProgram &program, bool showSplash)
     TDictSettings::Instance(); // the first-run flag reflects the file as it was at start
     RegisterLookupPanels();
     RegisterVisualPanels();
+    RegisterOnlinePanels();
     std::unique_ptr<TfrmSplash> splash;
     if (showSplash) {
         splash = std::make_unique<TfrmSplash>();
@@ -69,8 +73,14 @@ int RunProgram(QApplication &app)
         EndProgram(program);
         return 1;
     }
-    program.window->show();
+    TfrmRhymeDict *window = program.window.get();
+    TfrmRhymeDict::UpdateCheckHook = [window] {
+        StartUpdateCheck(window, QUrl(QString::fromLatin1(Links::WebHost)).host(),
+                         Links::Url(Links::OnlineUpdates));
+    };
+    window->show();
     const int status = app.exec();
+    TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);
     return status;
 }

@@ -251,7 +251,12 @@ bool TfrmRhymeDict::eventFilter(QObject *watched, QEvent *event)
 
 QPlainTextEdit *TfrmRhymeDict::Editor() const
 {
-    return frameAdvanced_ ? frameAdvanced_->findChild<QPlainTextEdit *>() : nullptr;
+    if (!frameAdvanced_)
+        return nullptr;
+    // The frame's tabs hold other texts too (the DICT panel's results).
+    if (auto *editor = frameAdvanced_->findChild<QPlainTextEdit *>(QStringLiteral("plMain")))
+        return editor;
+    return frameAdvanced_->findChild<QPlainTextEdit *>();
 }
 
 // The window's active control, not the keyboard focus: an open menu or the find dialog takes the

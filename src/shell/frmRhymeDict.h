@@ -30,7 +30,8 @@ class TfrmRhymeDict : public QMainWindow
 public:
     // Frames of the two modes; the verse editor and the lookup-mode view install theirs. A frame
     // may offer invokable "Initialize(int mode)", "CloseQuery()" (returns bool) and a "FileName"
-    // property; the editor of Cadenzio mode is the frame's QPlainTextEdit.
+    // property; the editor of Cadenzio mode is the frame's QPlainTextEdit "plMain" (else its
+    // first one).
     using FrameFactory = std::function<QWidget *(QWidget *parent)>;
     static FrameFactory AdvancedFrameFactory;
     static FrameFactory SimpleFrameFactory;

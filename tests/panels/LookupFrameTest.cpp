@@ -3,6 +3,7 @@
 #include "DictFrame.h"
 #include "KeywordHighlighter.h"
 #include "ListBox.h"
+#include "PageAware.h"
 #include "PanelRegistry.h"
 #include "SideBySideLayout.h"
 #include "frmCombined.h"
@@ -47,13 +48,13 @@ QTextCharFormat FormatAtStart(const QPlainTextEdit *memo, int line)
 }
 
 // A stand-in for the web dictionary panel of another part, remembering its template.
-class FakeGenericOnline : public TDictFrame
+class FakeGenericOnline : public TDictFrame, public TPageAware, public TUrlTemplatePanel
 {
     Q_OBJECT
 public:
     using TDictFrame::TDictFrame;
-    Q_INVOKABLE void SetTemplate(const QString &text) { urlTemplate = text; }
-    Q_INVOKABLE void SetActive(bool flag) { active = flag; }
+    void SetTemplate(const QString &text) override { urlTemplate = text; }
+    void SetActive(bool flag) override { active = flag; }
     QString urlTemplate;
     bool active = false;
 };

@@ -292,17 +292,17 @@ TEST_F(SettingsTest, OnlineDictionaryDefaultsAreWrittenOnce)
     QStringList list;
     s.GetOnlineDictionaries(list);
     const QStringList defaults{
-        "Wikipedia=http://en.wikipedia.org/wiki/%s",
-        "Wiktionary=http://en.wiktionary.org/wiki/%s",
-        "dictionary.com=http://dictionary.reference.com/browse/%s",
-        "google=http://www.google.com/search?hl=en&q=definition%%3A+%s",
+        "Wikipedia=https://en.wikipedia.org/wiki/%s",
+        "Wiktionary=https://en.wiktionary.org/wiki/%s",
+        "dictionary.com=https://www.dictionary.com/browse/%s",
+        "google=https://www.google.com/search?hl=en&q=definition%%3A+%s",
     };
     EXPECT_EQ(list, defaults);
     EXPECT_EQ(Get(), "[OnlineDictionaries]\n" + defaults.join('\n').toUtf8() + "\n");
 
     // Deleting one by hand keeps it deleted.
     QByteArray edited = Get();
-    edited.replace("Wiktionary=http://en.wiktionary.org/wiki/%s\n", "");
+    edited.replace("Wiktionary=https://en.wiktionary.org/wiki/%s\n", "");
     Put(edited);
     s.GetOnlineDictionaries(list);
     EXPECT_EQ(list, QStringList({defaults[0], defaults[2], defaults[3]}));

@@ -1,5 +1,6 @@
 #include "TolvaneCli.h"
 
+#include "DefineCommand.h"
 #include "LexCommand.h"
 #include "TreeCommand.h"
 #include "WordListTsv.h"
@@ -35,6 +36,9 @@ const char *const kHelp =
     "                       one relation (Antonyms, \"Type of\", Similar, ...)\n"
     "  dump FILE            every entry of a word-list file: key TAB value\n"
     "  build TSV OUT        write a word-list file from key TAB value lines\n"
+    "  define WORD [--server HOST:PORT]... [--database NAME] [--strategy NAME]\n"
+    "                       definitions from a DICT server (default: the servers of\n"
+    "                       settings.ini, else dict.org:2628); exit 2 when no server answers\n"
     "\n"
     "Exit status: 0 when something was found, 1 when nothing was, 2 on bad usage or a bad\n"
     "file. In dump and build, \\\\ \\t \\n \\r stand for backslash, tab, line feed, return.\n";
@@ -108,6 +112,8 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
     }
     if (command == QLatin1String("lex"))
         return TLexCommand(dataDir_, out_, err_).Run(args);
+    if (command == QLatin1String("define"))
+        return DefineCommand::Run(args, out_, err_);
     if (command == QLatin1String("dump"))
         return args.size() == 1 ? Dump(args.at(0)) : Usage("dump takes FILE");
     if (command == QLatin1String("get"))

@@ -1,0 +1,106 @@
+#include "DefinitionHighlighter.h"
+
+#include "EditorHighlighter.h"
+#include "TextLinks.h"
+
+#include <algorithm>
+
+namespace {
+
+struct TDelimited
+{
+    QChar open, close;
+};
+
+const TDelimited Ranges[] = {{u'"', u'"'}, {u'[', u']'}, {u'{', u'}'}};
+
+QTextCharFormat RangeFormat(int range)
+{
+    QTextCharFormat format;
+    switch (range) {
+    case 0:
+        format.setForeground(Qt::red);
+        break;
+    case 1:
+        format.setFontItalic(true);
+        break;
+    default:
+        format.setFontUnderline(true);
+        format.setForeground(Qt::blue);
+        break;
+    }
+    return format;
+}
+
+} // namespace
+
+TDefinitionHighlighter::TDefinitionHighlighter(QTextDocument *document)
+    : QSyntaxHighlighter(document)
+{}
+
+void TDefinitionHighlighter::highlightBlock(const QString &text)
+{
+    std::vector<bool> claimed(size_t(text.size()), false);
+    MarkDelimited(text, claimed);
+    if (const int level = TEditorHighlighter::QuoteLevel(text); level > 0)
+        Mark(0, int(text.size()), TEditorHighlighter::QuoteFormat(level), claimed);
+    for (const TTextLink &link : FindLinks(text))
+        Mark(link.start, link.length, TEditorHighlighter::LinkFormat(link.kind), claimed);
+}
+
+// Each kind of range is followed on its own, so that a cross-reference in braces inside an
+// etymology in brackets is both italic and underlined. Bit r of the block state: range r is
+// still open at the line's end.
+void TDefinitionHighlighter::MarkDelimited(const QString &text, std::vector<bool> &claimed)
+{
+    const int carried = std::max(previousBlockState(), 0);
+    std::vector<int> masks(size_t(text.size()), 0);
+    int state = 0;
+    for (int r = 0; r < int(std::size(Ranges)); ++r) {
+        const int bit = 1 << r;
+        bool open = carried & bit;
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar ch = text.at(i);
+            const bool edge = open ? ch == Ranges[r].close : ch == Ranges[r].open;
+            if (open || edge)
+                masks[size_t(i)] |= bit;
+            if (edge)
+                open = !open;
+        }
+        if (open)
+            state |= bit;
+    }
+    setCurrentBlockState(state);
+    for (int i = 0; i < text.size();) {
+        const int mask = masks[size_t(i)];
+        int run = i;
+        while (run < text.size() && masks[size_t(run)] == mask)
+            ++run;
+        if (mask) {
+            QTextCharFormat format;
+            for (int r = 0; r < int(std::size(Ranges)); ++r)
+                if (mask & (1 << r))
+                    format.merge(RangeFormat(r));
+            Mark(i, run - i, format, claimed);
+        }
+        i = run;
+    }
+}
+
+// Formats the characters of the range no earlier stage claimed, and claims them.
+void TDefinitionHighlighter::Mark(int start, int length, const QTextCharFormat &format,
+                                  std::vector<bool> &claimed)
+{
+    const int end = std::min(start + length, int(claimed.size()));
+    for (int i = std::max(start, 0); i < end;) {
+        if (claimed[size_t(i)]) {
+            ++i;
+            continue;
+        }
+        int run = i;
+        while (run < end && !claimed[size_t(run)])
+            claimed[size_t(run++)] = true;
+        setFormat(i, run - i, format);
+        i = run;
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+class TUpdateCheckThread;
+
+// Runs the update check for a main window and shows TfrmUpdate over it when a newer version is
+// out. "&Update Now!" opens the download page and then closes the window the normal way, so an
+// unsaved document is offered for saving. Owned by the window: closing the window ends a check
+// still under way.
+class TUpdateCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    TUpdateCheck(QWidget *window, const QString &host, quint16 port, const QString &downloadPage);
+    ~TUpdateCheck() override;
+
+    void Start();
+    TUpdateCheckThread *Thread() const { return thread_; }
+
+    // Shows the window modally and returns the choice; replaceable for tests.
+    std::function<int(QWidget *window)> ShowUpdateWindow;
+    // Opens the download page; the system's handler unless replaced.
+    std::function<void(const QString &url)> OpenPage;
+
+private:
+    void NewerVersion();
+
+    QPointer<QWidget> window_;
+    QString downloadPage_;
+    TUpdateCheckThread *thread_;
+};

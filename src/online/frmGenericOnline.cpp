@@ -1,0 +1,56 @@
+#include "frmGenericOnline.h"
+
+#include "DictionaryList.h"
+#include "UrlTemplate.h"
+
+#include <QWebEngineView>
+
+TfrmGenericOnline::TfrmGenericOnline(QWidget *owner, int mode) : TDictFrame(owner, mode)
+{
+    Panel2()->hide();
+    TDictionaryList::Instance().WordChanged.Add({mode}, &TfrmGenericOnline::WordChange, this);
+}
+
+TfrmGenericOnline::~TfrmGenericOnline()
+{
+    if (TDictionaryList::Exists())
+        TDictionaryList::Instance().WordChanged.Remove(&TfrmGenericOnline::WordChange, this);
+}
+
+void TfrmGenericOnline::Register()
+{
+    RegisterClass(QStringLiteral("TfrmGenericOnline"),
+                  [](QWidget *owner, int mode) { return new TfrmGenericOnline(owner, mode); });
+}
+
+void TfrmGenericOnline::SetActive(bool active)
+{
+    active_ = active;
+    if (!active_)
+        return;
+    // A browser is heavy: a tab gets one when it is first shown, not when it is built.
+    if (!browser_) {
+        browser_ = new QWebEngineView(this);
+        browser_->setObjectName(QStringLiteral("wbOnline"));
+        SetBody(browser_);
+        browser_->show();
+    }
+    Navigate();
+}
+
+void TfrmGenericOnline::WordChange(QObject *)
+{
+    Navigate();
+}
+
+void TfrmGenericOnline::Navigate()
+{
+    if (!active_ || !browser_ || !browser_->isVisible())
+        return;
+    const QString word = TDictionaryList::Instance().GetLookupWord();
+    if (word == lastWord_)
+        return;
+    lastUrl_ = WebDictionaryUrl(template_, word);
+    lastWord_ = word;
+    browser_->load(lastUrl_);
+}
