@@ -17,4 +17,4 @@ if ! cmake --build $dir >$dir/build.log 2>&1; then
 fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-ctest --test-dir $dir --output-on-failure -j2 --timeout 900
+ctest --test-dir $dir --output-on-failure -j2 --timeout 300
