@@ -5,9 +5,15 @@
 #include "DIAnsiStringHash.h"
 #include "Syllables.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,4 +153,77 @@ TEST_F(CliTest, UsageErrorsAndHelp)
     for (const char *command : {"rhymes", "phrases", "roundex", "lines", "pronunciations",
                                 "syllables", "stem", "get", "dump", "build"})
         EXPECT_NE(out.str().find(command), std::string::npos) << command;
+}
+
+TEST_F(CliTest, TheCurrentFolderIsNeverSearched)
+{
+    TempDir here, emptyData;
+    TDIWordListWriter stray;
+    stray.Add("love", "stray entry");
+    stray.SaveToFile(here.file("rdict.dat"));
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(here.path()));
+    const int rhymes = Run({"rhymes", "love"});
+    const std::string rhymesOut = out.str();
+    const int get = Run({"get", "rdict.dat", "love"});
+    const std::string getOut = out.str();
+    const int elsewhere = Run({"--data", emptyData.path(), "get", "rdict.dat", "love"});
+    const std::string elsewhereErr = err.str();
+    QDir::setCurrent(before);
+
+    EXPECT_EQ(rhymes, 0);
+    EXPECT_EQ(rhymesOut, "dove\nlove\nabove\n");
+    EXPECT_EQ(get, 0);
+    EXPECT_EQ(getOut, "AH V\n");
+    EXPECT_EQ(elsewhere, 2);
+    EXPECT_NE(elsewhereErr.find(emptyData.file("rdict.dat").toStdString()), std::string::npos)
+        << elsewhereErr;
+}
+
+// Devices, pipes and folders would block or never end; a huge file is refused before reading.
+TEST_F(CliTest, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    const QString fifo = dir.file("pipe.dat");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile huge(dir.file("huge.dat"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(512) << 20) + 1));
+    huge.close();
+    const struct
+    {
+        QStringList args;
+        QString file;
+        const char *reason;
+    } cases[] = {
+        {{"get", "/dev/zero", "x"}, "/dev/zero", "not a regular file"},
+        {{"dump", fifo}, fifo, "not a regular file"},
+        {{"get", dir.path(), "x"}, dir.path(), "not a regular file"},
+        {{"build", "/dev/zero", dir.file("out.dat")}, "/dev/zero", "not a regular file"},
+        {{"get", huge.fileName(), "x"}, huge.fileName(), "larger than"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(Run(c.args), 2) << c.args.join(' ').toStdString();
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find(c.file.toStdString()), std::string::npos) << err.str();
+        EXPECT_NE(err.str().find(c.reason), std::string::npos) << err.str();
+    }
+    EXPECT_FALSE(QFile::exists(dir.file("out.dat")));
+}
+
+// The program itself: its own folder, not the one it is started from.
+TEST(CliProgram, ReadsItsOwnFolderWhereverItIsStarted)
+{
+    TempDir app, here;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TOLVANE_CLI), app.file("tolvane-cli")));
+    TDIWordListWriter own, stray;
+    own.Add("love", "own entry");
+    own.SaveToFile(app.file("rdict.dat"));
+    stray.Add("love", "stray entry");
+    stray.SaveToFile(here.file("rdict.dat"));
+
+    QProcess cli;
+    cli.setWorkingDirectory(here.path());
+    cli.start(app.file("tolvane-cli"), {"get", "rdict.dat", "love"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    EXPECT_EQ(cli.readAllStandardOutput(), "own entry\n");
 }

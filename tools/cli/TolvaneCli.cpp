@@ -1,6 +1,7 @@
 #include "TolvaneCli.h"
 
 #include "DefineCommand.h"
+#include "InputFile.h"
 #include "LexCommand.h"
 #include "TreeCommand.h"
 #include "WordListTsv.h"
@@ -9,19 +10,19 @@
 #include "PorterStem.h"
 #include "Syllables.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <stdexcept>
 
 namespace {
 
 constexpr int kFound = 0, kNothing = 1, kBadUsage = 2;
+// Far above any real word list; the loader keeps the whole file in memory.
+constexpr qint64 kMaxInputBytes = qint64(512) << 20;
 
 const char *const kHelp =
     "usage: tolvane-cli [--data DIR] COMMAND ARGUMENTS\n"
     "\n"
-    "Looks words up in the word data of the application folder (or DIR).\n"
+    "Looks words up in the word data of the application folder (or DIR), never in the\n"
+    "current folder. A FILE named without a \"/\" is a file of that folder.\n"
     "\n"
     "  rhymes WORD          the words that rhyme with WORD\n"
     "  phrases WORD         phrases and proper nouns that rhyme with WORD\n"
@@ -50,10 +51,7 @@ std::string Utf8(const QString &text)
 
 std::string ReadFileBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file \"" + Utf8(path) + "\": " + Utf8(file.errorString()));
-    return file.readAll().toStdString();
+    return ReadInputFile(path, kMaxInputBytes);
 }
 
 } // namespace
@@ -133,9 +131,8 @@ int TTolvaneCli::Usage(const char *message)
 
 QString TTolvaneCli::ResolveFile(const QString &file) const
 {
-    if (QFileInfo::exists(file) || file.contains(QLatin1Char('/')))
-        return file;
-    return dataDir_ + file;
+    // A bare name never means the current folder: a stray rdict.dat there must not be read.
+    return file.contains(QLatin1Char('/')) ? file : dataDir_ + file;
 }
 
 const TDIAnsiStringHash &TTolvaneCli::Data(const char *fileName)
@@ -143,10 +140,13 @@ const TDIAnsiStringHash &TTolvaneCli::Data(const char *fileName)
     const QString path = ResolveFile(QString::fromUtf8(fileName));
     auto &slot = lists_[path];
     if (!slot) {
-        if (!QFileInfo::exists(path))
-            throw EFOpenError("Cannot open file \"" + Utf8(path) + "\": no such file");
+        const std::string bytes = ReadFileBytes(path);
         auto list = std::make_unique<TDIAnsiStringHash>();
-        list->LoadFromFile(path, TDIAnsiStringHash::AllChecks, 0);
+        try {
+            list->LoadFromBytes(bytes, TDIAnsiStringHash::AllChecks, 0);
+        } catch (const std::exception &e) {
+            throw std::runtime_error(Utf8(path) + ": " + e.what());
+        }
         slot = std::move(list);
     }
     return *slot;
