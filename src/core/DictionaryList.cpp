@@ -94,6 +94,17 @@ void TDictionaryList::SetWord(const QString &text)
     WordChanged.Notify(this);
 }
 
+void TDictionaryList::SetWordNow(const QString &text)
+{
+    RequestDelay(false);
+    const bool pending = timer_.isActive();
+    timer_.stop();
+    const QString before = word_;
+    SetWord(text);
+    if (pending && word_ == before)
+        WordChanged.Notify(this);
+}
+
 void TDictionaryList::RequestDelay(bool flag)
 {
     if (!DelayLocked)

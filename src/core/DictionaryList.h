@@ -34,6 +34,9 @@ public:
 
     QString GetWord() const { return word_; }
     void SetWord(const QString &text);
+    // Sets the word and announces it at once, taking over an announcement still pending from
+    // typing, so that a click is not followed by a second refill when the debounce ends.
+    void SetWordNow(const QString &text);
     void RequestDelay(bool flag);
     bool DelayLocked = false;
     bool DelayNext() const { return delayNext_; }

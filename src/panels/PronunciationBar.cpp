@@ -114,6 +114,5 @@ void TPronunciationBar::tlbP1Click(int index)
     TDictionaryList &dict = TDictionaryList::Instance();
     // A delay left over from the lookup box would refresh the bars after the flag is cleared,
     // pressing button 1 while the variant's results show.
-    dict.RequestDelay(false);
-    dict.SetWord(VariantKey(dict.GetLookupWord(), tags_[std::size_t(index)]));
+    dict.SetWordNow(VariantKey(dict.GetLookupWord(), tags_[std::size_t(index)]));
 }

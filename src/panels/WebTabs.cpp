@@ -19,9 +19,7 @@ QString NameOf(const QString &entry)
 
 QStringList CurrentEntries()
 {
-    QStringList list;
-    TDictSettings::Instance().GetOnlineDictionaries(list);
-    return TWebTabs::EnabledEntries(list);
+    return TWebTabs::EnabledEntries(TDictSettings::Instance().PeekOnlineDictionaries());
 }
 
 } // namespace

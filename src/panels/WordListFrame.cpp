@@ -137,8 +137,7 @@ void TWordListFrame::LookUp(const QString &text)
     TDictionaryList &dict = TDictionaryList::Instance();
     // A delay left over from the lookup box would refill the list after the click has restored
     // its selection.
-    dict.RequestDelay(false);
-    dict.SetWord(text); // refills this panel at once
+    dict.SetWordNow(text); // refills this panel at once
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
     ShowWordInLookupBox(dict.GetWord());
 }

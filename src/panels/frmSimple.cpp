@@ -202,8 +202,7 @@ void TFrameSimple::ModeChange(QObject *)
 {
     PlacePanels();
     // The list may have changed in Cadenzio mode, when this frame does not hear of it.
-    QStringList list;
-    TDictSettings::Instance().GetOnlineDictionaries(list);
+    const QStringList list = TDictSettings::Instance().PeekOnlineDictionaries();
     if (EnabledEntries(list) != webTabsBuiltFrom_)
         RebuildWebTabs();
 }
@@ -245,7 +244,7 @@ void TFrameSimple::ClearWebTabs()
 void TFrameSimple::RebuildWebTabs()
 {
     ClearWebTabs();
-    TDictSettings::Instance().GetOnlineDictionaries(webDictionaries_);
+    webDictionaries_ = TDictSettings::Instance().PeekOnlineDictionaries();
     webTabsBuiltFrom_ = EnabledEntries(webDictionaries_);
     // Web pages come with the web dictionary panel; without it there is nothing to show.
     if (!TDictFrame::IsRegistered(GenericOnline))
@@ -335,8 +334,7 @@ void TFrameSimple::TabControl1Change(int index)
     if (index > 0)
         word += QStringLiteral("(%1)").arg(tabControl_->tabData(index).toInt());
     // A delay left over from the lookup box would postpone the lookup past this click.
-    dict.RequestDelay(false);
-    dict.SetWord(word);
+    dict.SetWordNow(word);
 }
 
 void TFrameSimple::pgcntrlSimpleChange(int index)

@@ -301,6 +301,16 @@ QString TDictSettings::GetRhymeLineFile(const QString &name) const
 
 // ---- Web dictionaries (Algorithms 5) ----
 
+QStringList TDictSettings::PeekOnlineDictionaries() const
+{
+    QStringList list = ini_.ReadSectionValues(OnlineDictionaries);
+    if (list.isEmpty())
+        for (const WebDictionary &d : DefaultWebDictionaries)
+            list.append(QString::fromLatin1(d.name) + QLatin1Char('=') +
+                        QString::fromLatin1(d.urlTemplate));
+    return list;
+}
+
 void TDictSettings::GetOnlineDictionaries(QStringList &list)
 {
     list = ini_.ReadSectionValues(OnlineDictionaries);

@@ -121,6 +121,9 @@ public:
 
     // Web dictionaries: "name=template" lines.
     void GetOnlineDictionaries(QStringList &list);
+    // The same lines without storing the defaults, for the web tabs built at start: a start
+    // writes nothing that the user did not change.
+    QStringList PeekOnlineDictionaries() const;
     void SetOnlineDictionary(const QString &name, const QString &urlTemplate);
     bool IsOnlineLookupEnabled(const QString &name) const;
     void SetOnlineLookupEnabled(const QString &name, bool enabled);

@@ -87,6 +87,25 @@ TEST_F(DictionaryListTest, ASingleDelayRequestDelaysOnlyTheNextChange)
     EXPECT_EQ(listener.words.back(), QStringLiteral("second"));
 }
 
+TEST_F(DictionaryListTest, AnImmediateSetTakesOverThePendingAnnouncement)
+{
+    Subscribe();
+    TDictionaryList &dict = TDictionaryList::Instance();
+    struct Case
+    {
+        const char *typed, *clicked;
+    };
+    for (const Case c : {Case{"typed", "clicked"}, Case{"same", "same"}}) {
+        listener.words.clear();
+        dict.RequestDelay(true);
+        dict.SetWord(QString::fromLatin1(c.typed));
+        dict.SetWordNow(QString::fromLatin1(c.clicked));
+        EXPECT_EQ(listener.words, QStringList{QString::fromLatin1(c.clicked)}) << c.typed;
+        QTest::qWait(TDictionaryList::DebounceMs + 100);
+        EXPECT_EQ(listener.words.size(), 1) << c.typed;
+    }
+}
+
 TEST_F(DictionaryListTest, DelayLockFreezesTheDelayRequest)
 {
     TDictionaryList &dict = TDictionaryList::Instance();
