@@ -1,5 +1,7 @@
 #include "EditorHighlighter.h"
 
+#include "ClaimedRuns.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QSet>
@@ -169,20 +171,9 @@ void TEditorHighlighter::MarkLinks(const QString &text, std::vector<bool> &claim
         Mark(link.start, link.length, LinkFormat(link.kind), claimed);
 }
 
-// Formats the characters of the range no earlier stage claimed, and claims them.
 void TEditorHighlighter::Mark(int start, int length, const QTextCharFormat &format,
                               std::vector<bool> &claimed)
 {
-    const int end = std::min(start + length, int(claimed.size()));
-    for (int i = std::max(start, 0); i < end;) {
-        if (claimed[size_t(i)]) {
-            ++i;
-            continue;
-        }
-        int run = i;
-        while (run < end && !claimed[size_t(run)])
-            claimed[size_t(run++)] = true;
-        setFormat(i, run - i, format);
-        i = run;
-    }
+    ForEachUnclaimedRun(start, length, claimed,
+                        [&](int from, int count) { setFormat(from, count, format); });
 }

@@ -1,5 +1,7 @@
 #include "DefinitionHighlighter.h"
 
+#include "ClaimedRuns.h"
+
 #include "EditorHighlighter.h"
 #include "TextLinks.h"
 
@@ -87,20 +89,9 @@ void TDefinitionHighlighter::MarkDelimited(const QString &text, std::vector<bool
     }
 }
 
-// Formats the characters of the range no earlier stage claimed, and claims them.
 void TDefinitionHighlighter::Mark(int start, int length, const QTextCharFormat &format,
                                   std::vector<bool> &claimed)
 {
-    const int end = std::min(start + length, int(claimed.size()));
-    for (int i = std::max(start, 0); i < end;) {
-        if (claimed[size_t(i)]) {
-            ++i;
-            continue;
-        }
-        int run = i;
-        while (run < end && !claimed[size_t(run)])
-            claimed[size_t(run++)] = true;
-        setFormat(i, run - i, format);
-        i = run;
-    }
+    ForEachUnclaimedRun(start, length, claimed,
+                        [&](int from, int count) { setFormat(from, count, format); });
 }
