@@ -11,12 +11,6 @@ namespace {
 
 const QString GenericOnline = QStringLiteral("TfrmGenericOnline");
 
-QString NameOf(const QString &entry)
-{
-    const qsizetype equals = entry.indexOf(QLatin1Char('='));
-    return equals < 0 ? entry : entry.left(equals);
-}
-
 QStringList CurrentEntries()
 {
     return TWebTabs::EnabledEntries(TDictSettings::Instance().PeekOnlineDictionaries());
@@ -25,6 +19,12 @@ QStringList CurrentEntries()
 } // namespace
 
 TWebTabs::TWebTabs(QTabWidget *pages, int mode) : pages_(pages), mode_(mode) {}
+
+QString TWebTabs::NameOf(const QString &entry)
+{
+    const qsizetype equals = entry.indexOf(QLatin1Char('='));
+    return equals < 0 ? entry : entry.left(equals);
+}
 
 QStringList TWebTabs::EnabledEntries(const QStringList &list)
 {

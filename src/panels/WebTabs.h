@@ -25,6 +25,8 @@ public:
 
     // The entries ("name=template") of a list whose names are enabled for lookups.
     static QStringList EnabledEntries(const QStringList &list);
+    // The name of a "name=template" entry.
+    static QString NameOf(const QString &entry);
 
 private:
     void Clear();

@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "SideBySideLayout.h"
 #include "UpdateBracket.h"
+#include "WebTabs.h"
 
 #include <QFrame>
 #include <QLayout>
@@ -60,24 +61,6 @@ TDictFrame *PlaceIfAbsent(QWidget *container, const QString &className)
     container->layout()->addWidget(panel);
     panel->show();
     return panel;
-}
-
-QString NameOf(const QString &entry)
-{
-    const qsizetype equals = entry.indexOf(QLatin1Char('='));
-    return equals < 0 ? entry : entry.left(equals);
-}
-
-// The entries ("name=template") of a web dictionary list whose names are enabled for lookups.
-QStringList EnabledEntries(const QStringList &list)
-{
-    TDictSettings &settings = TDictSettings::Instance();
-    QStringList enabled;
-    for (const QString &entry : list)
-        if (const QString name = NameOf(entry);
-            !name.isEmpty() && settings.IsOnlineLookupEnabled(name))
-            enabled << entry;
-    return enabled;
 }
 
 void SetPageActive(QObject *panel, bool active)
@@ -203,7 +186,7 @@ void TFrameSimple::ModeChange(QObject *)
     PlacePanels();
     // The list may have changed in Cadenzio mode, when this frame does not hear of it.
     const QStringList list = TDictSettings::Instance().PeekOnlineDictionaries();
-    if (EnabledEntries(list) != webTabsBuiltFrom_)
+    if (TWebTabs::EnabledEntries(list) != webTabsBuiltFrom_)
         RebuildWebTabs();
 }
 
@@ -245,12 +228,12 @@ void TFrameSimple::RebuildWebTabs()
 {
     ClearWebTabs();
     webDictionaries_ = TDictSettings::Instance().PeekOnlineDictionaries();
-    webTabsBuiltFrom_ = EnabledEntries(webDictionaries_);
+    webTabsBuiltFrom_ = TWebTabs::EnabledEntries(webDictionaries_);
     // Web pages come with the web dictionary panel; without it there is nothing to show.
     if (!TDictFrame::IsRegistered(GenericOnline))
         return;
     for (const QString &line : std::as_const(webTabsBuiltFrom_)) {
-        const QString name = NameOf(line);
+        const QString name = TWebTabs::NameOf(line);
         auto *page = new QWidget(pages_);
         FillLayout(page);
         TDictFrame *panel = TDictFrame::Create(GenericOnline, page, 0);
