@@ -551,8 +551,9 @@ void TIniFile::Save(const QByteArray &bytes) const
     // Unbuffered: with a write buffer, Qt 6.4's commit() renames a short file over the old one and
     // reports success when the final flush fails (disk full, file-size limit).
     const QString folder = QFileInfo(fileName_).absolutePath();
-    if (!readFrom_.isEmpty() && !QFileInfo(folder).isDir())
-        QDir().mkpath(folder); // the per-user folder is made by the first write
+    // The per-user folder is made by the first write, with or without a file to start from.
+    if (!QFileInfo(folder).isDir())
+        QDir().mkpath(folder);
     QSaveFile f(fileName_);
     bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (ok)
