@@ -220,3 +220,11 @@ bool HasActionIcon(const QString &actionName)
 {
     return Table().count(actionName) > 0;
 }
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {48, 256})
+        icon.addFile(QStringLiteral(":/icons/tolvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -8,3 +8,5 @@
 QIcon ActionIcon(const QString &actionName);
 // Whether ActionIcon knows the action (tests, and a guard against empty buttons).
 bool HasActionIcon(const QString &actionName);
+// The program's own icon, for its windows (the desktop's menu entry has the same picture).
+QIcon ProgramIcon();

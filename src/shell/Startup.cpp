@@ -1,8 +1,10 @@
 #include "Startup.h"
 
+#include "CommandLine.h"
 #include "DIAnsiStringHash.h"
 #include "DataModule.h"
 #include "DictionaryList.h"
+#include "Icons.h"
 #include "Links.h"
 #include "OnlinePanels.h"
 #include "PanelRegistry.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -62,9 +65,10 @@ void EndProgram(TProgram &program)
     TDictSettings::FreeInstance();
 }
 
-int RunProgram(QApplication &app)
+int RunProgram(QApplication &app, const QString &document)
 {
-    QApplication::setApplicationName(QStringLiteral("Tolvane Dictionary of Rhyme"));
+    NameApplication();
+    QApplication::setWindowIcon(ProgramIcon());
     TProgram program;
     const QString error = StartProgram(program, true);
     if (!error.isEmpty()) {
@@ -79,6 +83,8 @@ int RunProgram(QApplication &app)
                          Links::Url(Links::OnlineUpdates));
     };
     window->show();
+    if (!document.isEmpty())
+        QTimer::singleShot(0, window, [window, document] { window->OpenDocument(document); });
     const int status = app.exec();
     TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);

@@ -20,5 +20,6 @@ struct TProgram
 QString StartProgram(TProgram &program, bool showSplash);
 // Frees the window's panels, the window, the data module and the two process-wide objects.
 void EndProgram(TProgram &program);
-// The whole program: start, message loop, end. Returns the exit status.
-int RunProgram(QApplication &app);
+// The whole program: start, message loop, end. Opens document (when not empty) in the verse
+// editor once the window is up. Returns the exit status.
+int RunProgram(QApplication &app, const QString &document = QString());

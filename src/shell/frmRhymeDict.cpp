@@ -747,6 +747,16 @@ void TfrmRhymeDict::FillHistoryMenu(QMenu *menu)
     }
 }
 
+void TfrmRhymeDict::OpenDocument(const QString &path)
+{
+    FirstActivate(); // its new document must not replace this one
+    if (!IsCadenzio())
+        data_->actAdvanced->trigger();
+    SetLastFolder(QFileInfo(path).absolutePath());
+    data_->FileOpen3->setEnabled(true);
+    OpenRecent(path);
+}
+
 void TfrmRhymeDict::BuildSamples()
 {
     menus_->mnuSamples->clear();

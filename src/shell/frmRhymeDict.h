@@ -54,6 +54,9 @@ public:
     void ApplyMode();
     void UpdateTitle(const QString &fileName = QString());
     void UpdateStatusBar();
+    // Opens path in the verse editor as File > Open does, with the same "Save changes?"
+    // question; switches to Cadenzio mode first.
+    void OpenDocument(const QString &path);
 
     bool Activated() const { return activated_; }
     bool Shown() const { return shown_; }

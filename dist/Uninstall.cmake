@@ -1,0 +1,25 @@
+# Removes the files listed in ${MANIFEST} (written by `cmake --install`), then the folders of the
+# application folder left empty. Other folders stay, even empty: they may be the user's.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "Nothing to remove: ${MANIFEST} is missing (run cmake --install first).")
+endif()
+file(STRINGS "${MANIFEST}" files)
+set(folders)
+foreach(file IN LISTS files)
+  if(IS_SYMLINK "${file}" OR EXISTS "${file}")
+    message(STATUS "Removing ${file}")
+    file(REMOVE "${file}")
+  endif()
+  get_filename_component(folder "${file}" DIRECTORY)
+  while(folder MATCHES "/lib/tolvane(/.*)?$")
+    list(APPEND folders "${folder}")
+    get_filename_component(folder "${folder}" DIRECTORY)
+  endwhile()
+endforeach()
+list(REMOVE_DUPLICATES folders)
+# Deepest first, so that a folder is empty once its subfolders are gone.
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+  # rmdir removes a folder only when it is empty.
+  execute_process(COMMAND rmdir "${folder}" OUTPUT_QUIET ERROR_QUIET)
+endforeach()
