@@ -7,10 +7,6 @@
 
 #include <cstdio>
 
-#ifndef TOLVANE_VERSION
-#define TOLVANE_VERSION "0"
-#endif
-
 namespace {
 QString Tr(const char *text)
 {
