@@ -60,8 +60,9 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
         file.write(saved);
     ASSERT_EQ(process.exitCode(), 0) << installLog.toStdString();
 
-    QSet<QString> app =
-        FilesBelow(TOLVANE_APP_DIR) - QSet<QString>{"settings.ini", "spellconfig.dic"};
+    QSet<QString> app = FilesBelow(TOLVANE_SOURCE_DIR "/data"); // Samples, Verse Forms
+    app += {"tolvane", "tolvane-cli", "rdict.dat", "sdxdict.dat",   "rpoetry.dat",
+            "cz.lex",  "en_US.aff",   "en_US.dic", "thesaurus.dat", "thesaurus.idx"};
     EXPECT_EQ(FilesBelow(prefix.file("lib/tolvane")), app);
     EXPECT_EQ(QImage(prefix.file("share/icons/hicolor/48x48/apps/tolvane.png")).size(),
               QSize(48, 48));
