@@ -71,6 +71,7 @@ void TfrmOnlineDictionaryOptions::SetTemplate(QListWidgetItem *item, const QStri
 {
     item->setData(TemplateRole, urlTemplate);
     item->setText(NameOf(item) + QLatin1Char('=') + urlTemplate);
+    item->setToolTip(item->text()); // a long template runs past the list's edge
 }
 
 QListWidgetItem *TfrmOnlineDictionaryOptions::AddItem(const QString &name,

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TOnlineEditForm::TOnlineEditForm(QWidget *parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("OnlineEditForm"));
@@ -60,5 +62,7 @@ void TOnlineEditForm::accept()
     }
     refused_->setText(refusal);
     refused_->show();
+    layout()->activate();
+    resize(width(), std::max(height(), heightForWidth(width())));
     (nameError.isEmpty() ? format_ : name_)->setFocus(Qt::OtherFocusReason);
 }
