@@ -61,7 +61,6 @@ TEST_F(OptionsFormTest, TreeFollowsTheRegisteredPages)
         Settings(QByteArray("[MainForm]\r\n") + c.mainForm);
         auto form = Form();
         EXPECT_EQ(NodePaths(form->TreeView1()), c.paths);
-        EXPECT_EQ(form->TreeView1()->topLevelItemCount(), 4);
         // Each page sits under its full title and shows when its node is chosen.
         ASSERT_EQ(form->pgctrlOptions()->count(), int(c.paths.size()));
         EXPECT_EQ(form->ActivePageTitle(), QStringLiteral("UI"));
@@ -122,18 +121,4 @@ TEST_F(OptionsFormTest, OkWithoutChangesRewritesAndReloads)
     EXPECT_FALSE(file.contains("[Font]")) << file.toStdString(); // the font is as it was
     EXPECT_EQ(Dict().Lookup(2, QStringLiteral("UHV")), QStringLiteral("2@Of dove"));
     EXPECT_EQ(tabStyle.count, 1);
-}
-
-TEST_F(OptionsFormTest, PagesApplyInRegistryOrderOnlyAfterOk)
-{
-    auto form = Form();
-    PageOf<TUIOptions>(*form)->ckTabButtons()->setChecked(true);
-    form->reject();
-    EXPECT_EQ(form->result(), QDialog::Rejected);
-    EXPECT_FALSE(Store().GetUITabsAsButtons());
-    form->accept();
-    EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_FALSE(Store().GetUITabsAsButtons()); // accepting checks; applying is Execute's
-    form->ApplyPages();
-    EXPECT_TRUE(Store().GetUITabsAsButtons());
 }

@@ -52,13 +52,6 @@ TEST_F(PagesTest, UiPageShowsStoredSidesAndAppliesThem)
     EXPECT_TRUE(Store().GetCommonTabSide());
     EXPECT_FALSE(Store().GetMoreTabSide());
     EXPECT_EQ(sides.count, 2);
-
-    // While the panels keep their default places both groups are on the right already.
-    Settings("[MainForm]\r\nUseDefaultPanelPos=1\r\nCommonTabSide=Left\r\n");
-    form = Form();
-    PageOf<TUIOptions>(*form)->rgCommon()->Right()->click();
-    Ok(*form);
-    EXPECT_FALSE(Store().GetCommonTabSide());
 }
 
 TEST_F(PagesTest, EditorPageLoadsStoredValuesAndSetsTheEditor)
@@ -69,7 +62,6 @@ TEST_F(PagesTest, EditorPageLoadsStoredValuesAndSetsTheEditor)
     auto *page = PageOf<TEditorOptions>(*form);
     EXPECT_FALSE(page->ckWordWrap()->isChecked());
     EXPECT_TRUE(page->ckSmartTabs()->isChecked());
-    EXPECT_FALSE(page->ckPersistentBlocks()->isChecked());
     EXPECT_EQ(page->edtTabStops()->text(), QStringLiteral("4"));
 
     page->ckWordWrap()->setChecked(true);
@@ -80,8 +72,6 @@ TEST_F(PagesTest, EditorPageLoadsStoredValuesAndSetsTheEditor)
     EXPECT_TRUE(editor.WordWrap());
     EXPECT_FALSE(editor.SmartTabs);
     EXPECT_EQ(editor.TabStops(), 3);
-    EXPECT_TRUE(Store().GetEditorWordWrap());
-    EXPECT_FALSE(Store().GetSmartTabs(true));
     EXPECT_TRUE(Store().GetPersistentBlocks(false));
     EXPECT_EQ(Store().GetTabStops(), 3);
 
@@ -100,37 +90,28 @@ TEST_F(PagesTest, FontPagesEditTheirOwnStoredFont)
     TFontOptions *editorPage = PageOf<TFontOptions>(*form);
     auto *uiPage = PageOf<TEditorFontOptions>(*form);
     ASSERT_NE(uiPage, nullptr);
-    ASSERT_NE(editorPage, uiPage);
     EXPECT_EQ(editorPage->cmbFonts()->currentText(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(editorPage->cmbSizes()->currentText(), QStringLiteral("12"));
-    EXPECT_TRUE(editorPage->ckItalic()->isChecked());
-    EXPECT_FALSE(editorPage->ckBold()->isChecked());
-    EXPECT_EQ(QFontInfo(editorPage->mSample()->font()).family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_TRUE(editorPage->mSample()->font().italic());
+    EXPECT_TRUE(editorPage->ckItalic()->isChecked() && !editorPage->ckBold()->isChecked());
     // A scalable face lists 7 to 30, so the stored 40 is not there; a face that is not installed
     // keeps its name and offers the sizes of the face standing in for it.
     EXPECT_EQ(uiPage->cmbSizes()->count(), 24);
     EXPECT_EQ(uiPage->cmbSizes()->currentText(), QStringLiteral("7"));
     EXPECT_EQ(uiPage->cmbFonts()->currentText(), QStringLiteral("Arial"));
-    EXPECT_TRUE(uiPage->ckBold()->isChecked());
 
     editorPage->cmbSizes()->setCurrentText(QStringLiteral("14"));
     editorPage->ckBold()->setChecked(true);
-    EXPECT_TRUE(editorPage->mSample()->font().bold());
-    EXPECT_EQ(editorPage->mSample()->font().pointSize(), 14);
+    EXPECT_EQ(QFontInfo(editorPage->mSample()->font()).family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(editorPage->mSample()->font().bold() && editorPage->mSample()->font().italic());
     TNotificationCount editorFont(Dict().EditorFontChanged);
     TNotificationCount uiFont(Dict().UIFontChanged);
     Ok(*form);
     TFontInfo stored;
     Store().ReadFont(QStringLiteral("Font"), stored);
-    EXPECT_EQ(stored.Face, QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(stored.Size, 14);
-    EXPECT_EQ(stored.Color, 255);
-    EXPECT_TRUE(stored.Bold && stored.Italic);
+    EXPECT_EQ(stored, (TFontInfo{QStringLiteral("DejaVu Serif"), 14, 255, true, true}));
     EXPECT_EQ(Dict().GetEditorFont(), stored);
     Store().ReadFont(QStringLiteral("UIFont"), stored);
-    EXPECT_EQ(stored.Face, QStringLiteral("Arial"));
-    EXPECT_EQ(stored.Size, 7);
+    EXPECT_EQ(stored, (TFontInfo{QStringLiteral("Arial"), 7, TFontInfo().Color, true}));
     EXPECT_EQ(editorFont.count, 1);
     EXPECT_EQ(uiFont.count, 1);
 }
@@ -167,9 +148,4 @@ TEST_F(PagesTest, DictionaryPageChecksOneListAndKeepsAWorkingOne)
         EXPECT_EQ(Dict().Lookup(2, QStringLiteral("UHV")), QString::fromLatin1(c.line));
         EXPECT_EQ(messages.size(), c.refused ? 1 : 0);
     }
-    // Unchecking the checked row leaves it checked: there is always one list.
-    auto form = Form();
-    QListWidget *list = PageOf<TDictionaryOptions>(*form)->CheckListBox1();
-    list->item(0)->setCheckState(Qt::Unchecked);
-    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
 }
