@@ -35,7 +35,7 @@ TEditorOptions::TEditorOptions(const TOptionsContext &context, QWidget *parent)
     const TDictSettings &settings = TDictSettings::Instance();
     wordWrap_ =
         AddCheck(tr("Word Wrap"), QStringLiteral("ckWordWrap"), settings.GetEditorWordWrap());
-    // The editor has no block mode of its own: the stored choice is what it last was.
+    // The editor has no persistent-block mode yet: the box shows and keeps the stored choice.
     persistentBlocks_ = AddCheck(tr("Persistent Blocks"), QStringLiteral("ckPersistentBlocks"),
                                  settings.GetPersistentBlocks(false));
     smartTabs_ = AddCheck(tr("Smart Tabs"), QStringLiteral("ckSmartTabs"),
