@@ -152,6 +152,25 @@ void TDictionaryList::SelectRhymeLineList(const QString &name)
     LoadSlot(RhymeLineSlot, settings.GetRhymeLineFile(name));
 }
 
+QString TDictionaryList::ChangeRhymeLineList(const QString &name)
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    const QString fileName = settings.GetRhymeLineFile(name);
+    const QString path = AppFolder() + fileName;
+    if (fileName.isEmpty() || !QFileInfo(path).isFile())
+        return tr("The rhyme-line list \"%1\" has no file \"%2\".").arg(name, fileName);
+    auto list = std::make_unique<TDIAnsiStringHash>();
+    try {
+        list->LoadFromFile(path, TDIAnsiStringHash::AllChecks, 0);
+    } catch (const std::exception &error) {
+        return tr("The rhyme-line list \"%1\" cannot be read. %2")
+            .arg(name, QString::fromUtf8(error.what()));
+    }
+    settings.SetRhymeLineName(name);
+    lists_[RhymeLineSlot] = std::move(list);
+    return QString();
+}
+
 void TDictionaryList::SetPickedWord(const QString &text)
 {
     picked_ = text;

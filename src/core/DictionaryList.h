@@ -50,6 +50,9 @@ public:
     // Lookup in a slot with UTF-8 key and value; empty when absent.
     QString Lookup(int slot, const QString &key) const;
     void SelectRhymeLineList(const QString &name);
+    // As SelectRhymeLineList, but a list whose file is missing or cannot be read keeps the
+    // current list and name; returns why it was refused, or an empty text.
+    QString ChangeRhymeLineList(const QString &name);
 
     QString GetPickedWord() const { return picked_; }
     void SetPickedWord(const QString &text);

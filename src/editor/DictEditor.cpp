@@ -275,6 +275,9 @@ void TDictEditor::keyPressEvent(QKeyEvent *event)
     }
     if (ExtendBlockByKey(event) || (block_ && BlockKeyPress(event)))
         return;
+    if (SmartTabs && event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier &&
+        !isReadOnly() && SmartTab())
+        return;
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -405,11 +408,54 @@ void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
     menu->exec(event->globalPos());
 }
 
+void TDictEditor::SetTabStops(int columns)
+{
+    tabStops_ = std::max(1, columns);
+    UpdateTabStopDistance();
+}
+
+void TDictEditor::UpdateTabStopDistance()
+{
+    if (tabStops_ > 0)
+        setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * tabStops_);
+}
+
+bool TDictEditor::SmartTab()
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return false;
+    const int column = cursor.positionInBlock();
+    for (QTextBlock above = cursor.block().previous(); above.isValid(); above = above.previous()) {
+        if (above.text().trimmed().isEmpty())
+            continue;
+        const int target = SmartTabColumn(above.text(), column);
+        if (target < 0)
+            return false;
+        cursor.insertText(QString(target - column, QLatin1Char(' ')));
+        setTextCursor(cursor);
+        return true;
+    }
+    return false;
+}
+
+int SmartTabColumn(const QString &above, int column)
+{
+    const auto blank = [](QChar ch) { return ch == QLatin1Char(' ') || ch == QLatin1Char('\t'); };
+    int i = column;
+    while (i < above.size() && !blank(above.at(i)))
+        ++i;
+    while (i < above.size() && blank(above.at(i)))
+        ++i;
+    return i < above.size() && i > column ? i : -1;
+}
+
 void TDictEditor::changeEvent(QEvent *event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         UpdateCaretWidth();
+        UpdateTabStopDistance();
         LayOutFrom(0); // the control lays the text out anew
     }
 }

@@ -42,6 +42,13 @@ public:
     // Paragraphs below the view are still being laid out while the program is idle.
     bool CountingRows() const;
     void SetOverwrite(bool overwrite);
+    // Tab width in columns of the font's space, kept across font changes; 0 until set (the
+    // control's own width).
+    int TabStops() const { return tabStops_; }
+    void SetTabStops(int columns);
+    // Tab (with no selection) moves the caret below the next word start of the nearest
+    // non-empty line above, filling with spaces; where there is none it inserts a tab.
+    bool SmartTabs = false;
 
     // Block (column) selection: Alt with a left drag, or Alt+Shift with the arrow keys. Any
     // other click or caret move ends it.
@@ -98,6 +105,8 @@ protected:
 
 private:
     void UpdateCaretWidth();
+    void UpdateTabStopDistance();
+    bool SmartTab();
     void LayOut(QTextBlock from, const QTextBlock &to);
     void LayOutFrom(int paragraph);
     void LayOutView();
@@ -118,6 +127,7 @@ private:
     int laidOutTo_ = 0; // the paragraphs before it are laid out
     QTimer *layoutTimer_ = nullptr;
     bool overLink_ = false;
+    int tabStops_ = 0;
     std::optional<TBlockSelection> block_;
     bool blockDrag_ = false;
     bool editingBlock_ = false; // the block's own edits and caret moves keep it
@@ -127,3 +137,6 @@ private:
 
 // True for Page Up, Page Down, End, Home and the four arrow keys.
 bool IsNavigationKey(int key);
+// The column of the first word start after column in a line above (a tab counts as one
+// column), or -1 when the line has none there.
+int SmartTabColumn(const QString &above, int column);

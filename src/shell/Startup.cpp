@@ -3,13 +3,16 @@
 #include "CommandLine.h"
 #include "DIAnsiStringHash.h"
 #include "DataModule.h"
+#include "DictEditor.h"
 #include "DictionaryList.h"
 #include "Icons.h"
 #include "Links.h"
 #include "OnlinePanels.h"
+#include "OptionsRegistry.h"
 #include "PanelRegistry.h"
 #include "Settings.h"
 #include "Splash.h"
+#include "frmOptions.h"
 #include "frmRhymeDict.h"
 #include "frmVisThesaurus.h"
 
@@ -30,6 +33,14 @@ QString WordListErrorMessage(const EWordListError &error)
         return reason;
     return QCoreApplication::translate("Startup", "Cannot load the word list \"%1\". %2")
         .arg(error.FileName(), reason);
+}
+
+void ShowOptions(QWidget *window)
+{
+    TOptionsContext context;
+    if (auto *main = qobject_cast<TfrmRhymeDict *>(window))
+        context.editor = qobject_cast<TDictEditor *>(main->Editor());
+    TOptionsForm::Execute(window, context);
 }
 } // namespace
 
@@ -70,6 +81,8 @@ int RunProgram(QApplication &app, const QString &document)
     NameApplication();
     QApplication::setWindowIcon(ProgramIcon());
     TProgram program;
+    RegisterOptionsPages(); // asks the settings whether the UI font has a page
+    TfrmRhymeDict::OptionsHook = ShowOptions;
     const QString error = StartProgram(program, true);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());

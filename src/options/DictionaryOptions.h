@@ -1,0 +1,31 @@
+#pragma once
+
+#include "OptionsFrame.h"
+
+class QListWidget;
+class QListWidgetItem;
+
+// The rhyme-line list that the rhyme-lines panel looks in: one of the lists the settings name,
+// chosen with check marks that act as radio buttons.
+class TDictionaryOptions : public TOptionsFrame
+{
+    Q_OBJECT
+
+public:
+    explicit TDictionaryOptions(const TOptionsContext &context, QWidget *parent = nullptr);
+
+    QString Title() const override;
+    // Loads the first checked list, also when it is the current one.
+    void Apply() override;
+
+    QListWidget *CheckListBox1() const { return list_; }
+    // The name of the first checked entry; empty when none is.
+    QString CheckedName() const;
+
+private:
+    void CheckOnly(QListWidgetItem *item);
+
+    std::function<void(const QString &message)> showMessage_;
+    QListWidget *list_;
+    bool checking_ = false;
+};
