@@ -3,6 +3,7 @@
 #include "DIAnsiStringHash.h"
 #include "Event.h"
 #include "Settings.h"
+#include "SyllableTable.h"
 
 #include <QObject>
 #include <QString>
@@ -50,6 +51,8 @@ public:
     // Lookup in a slot with UTF-8 key and value; empty when absent.
     QString Lookup(int slot, const QString &key) const;
     void SelectRhymeLineList(const QString &name);
+    // Syllables by pronunciation from syllables.dat; by the rule alone when the file is missing.
+    const TSyllableTable &Syllables() const { return syllables_; }
 
     QString GetPickedWord() const { return picked_; }
     void SetPickedWord(const QString &text);
@@ -89,6 +92,8 @@ private:
     QString word_;
     QString picked_;
     std::array<std::unique_ptr<TDIAnsiStringHash>, 3> lists_;
+    TDIAnsiStringHash syllableWords_;
+    TSyllableTable syllables_{&syllableWords_};
     QTimer timer_;
     bool delayNext_ = false;
     TFontInfo editorFont_;
