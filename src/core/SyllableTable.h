@@ -8,7 +8,8 @@ class TDIAnsiStringHash;
 
 // Syllables by pronunciation: a word list of lower-case words and their stress digits (one digit
 // per vowel of the word's first pronunciation: 0 unstressed, 1 primary, 2 secondary stress).
-// Words the table lacks are counted by the vowel-group rule. Words are the runs of word
+// Words the table lacks are counted by the vowel-group rule and stressed on their first
+// syllable; the table leaves out the words for which that is right. Words are the runs of word
 // characters of the rule, joined across an apostrophe that stands between two of them
 // ("don't", "summer's"); a hyphenated word missing from the table is counted part by part.
 class TSyllableTable
