@@ -19,7 +19,7 @@ namespace {
 // The real word lists beside a settings file of our own.
 bool PrepareFolder(const QDir &folder)
 {
-    bench::CopyBuiltFiles(folder, {"rdict.dat", "sdxdict.dat", "rpoetry.dat"});
+    bench::CopyBuiltFiles(folder, {"rdict.dat", "sdxdict.dat", "rpoetry.dat", "syllables.dat"});
     QFile ini(folder.filePath(QStringLiteral("settings.ini")));
     return ini.open(QIODevice::WriteOnly) &&
            ini.write("[MainForm]\r\nWidth=1000\r\nHeight=700\r\n") > 0;

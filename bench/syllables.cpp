@@ -1,6 +1,15 @@
 #include "Syllables.h"
+#include "CmuDictionary.h"
+#include "DIAnsiStringHash.h"
+#include "SyllableTable.h"
+#include "WordListTsv.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QString>
+
+#include <algorithm>
+#include <map>
 
 #include <benchmark/benchmark.h>
 
@@ -69,6 +78,123 @@ void BM_CountLineSyllablesQString(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations() * bytes));
 }
 BENCHMARK(BM_CountLineSyllablesQString)->Unit(benchmark::kMillisecond);
+
+const QString kAppDir = QStringLiteral(TOLVANE_APP_DIR "/");
+
+std::string ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// Lines of exactly ten words, from the sample lines' words.
+std::vector<QString> TenWordLines()
+{
+    std::vector<QString> lines;
+    for (const std::string &sample : SampleLines()) {
+        const QStringList words = QString::fromUtf8(sample).split(u' ', Qt::SkipEmptyParts);
+        if (words.size() >= 10)
+            lines.push_back(words.mid(0, 10).join(u' '));
+        if (lines.size() == 10000)
+            break;
+    }
+    return lines;
+}
+
+// Counting a ten-word line by pronunciation, as the gutter does for each row on screen.
+void BM_CountTenWordLineByTable(benchmark::State &state)
+{
+    TDIAnsiStringHash words;
+    words.LoadFromFile(kAppDir + "syllables.dat");
+    const TSyllableTable table(&words);
+    const std::vector<QString> lines = TenWordLines();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.CountLine(lines[i]));
+        i = (i + 1) % lines.size();
+    }
+}
+BENCHMARK(BM_CountTenWordLineByTable);
+
+void BM_MeterOfTenWordLine(benchmark::State &state)
+{
+    TDIAnsiStringHash words;
+    words.LoadFromFile(kAppDir + "syllables.dat");
+    const TSyllableTable table(&words);
+    const std::vector<QString> lines = TenWordLines();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.MeterOfLine(lines[i]));
+        i = (i + 1) % lines.size();
+    }
+}
+BENCHMARK(BM_MeterOfTenWordLine);
+
+void BM_LoadSyllableTable(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TDIAnsiStringHash words;
+        words.LoadFromFile(kAppDir + "syllables.dat");
+        benchmark::DoNotOptimize(words.Count());
+    }
+}
+BENCHMARK(BM_LoadSyllableTable)->Unit(benchmark::kMillisecond);
+
+// The lines of verse of rpoetry.dat (GCIDE's quotations).
+std::vector<QString> VerseLines()
+{
+    std::vector<QString> lines;
+    for (const auto &[key, value] : DecodeWordList(ReadBytes(kAppDir + "rpoetry.dat"))) {
+        if (key.ends_with("[P]"))
+            continue;
+        for (const QString &item : QString::fromUtf8(value).split(u'#', Qt::SkipEmptyParts))
+            if (const qsizetype at = item.indexOf(u'@'); at >= 0)
+                lines.push_back(item.mid(at + 1));
+    }
+    return lines;
+}
+
+// How often each way of counting agrees with the pronouncing dictionary (first pronunciation)
+// on the 5 000 words used most in those lines of verse, and how many of the lines the two ways
+// count apart.
+void BM_CountAgreement(benchmark::State &state)
+{
+    TCmuDictionary cmu;
+    cmu.Parse(ReadBytes(QStringLiteral(TOLVANE_CMU_INDEX)));
+    TDIAnsiStringHash words;
+    words.LoadFromFile(kAppDir + "syllables.dat");
+    const TSyllableTable table(&words);
+    const std::vector<QString> lines = VerseLines();
+    std::map<std::string, int> uses;
+    const QRegularExpression split(QStringLiteral("[^a-z']+"));
+    for (const QString &line : lines)
+        for (const QString &word : line.toLower().split(split, Qt::SkipEmptyParts))
+            if (cmu.Find(word.toStdString()))
+                ++uses[word.toStdString()];
+    std::vector<std::pair<int, std::string>> ranked;
+    for (const auto &[word, count] : uses)
+        ranked.emplace_back(-count, word);
+    std::sort(ranked.begin(), ranked.end());
+    ranked.resize(std::min<std::size_t>(ranked.size(), 5000));
+    double ruleExact = 0, tableExact = 0, linesApart = 0;
+    for (auto _ : state) {
+        ruleExact = tableExact = linesApart = 0;
+        for (const auto &[uses, word] : ranked) {
+            const int truth = int(TSyllableTable::StressDigits(cmu.Find(word)->front()).size());
+            const QString text = QString::fromStdString(word);
+            ruleExact += CountLineSyllables(text) == truth;
+            tableExact += table.CountLine(text) == truth;
+        }
+        for (const QString &line : lines)
+            linesApart += table.CountLine(line) != CountLineSyllables(line);
+    }
+    state.counters["words"] = double(ranked.size());
+    state.counters["rule_exact_pct"] = 100 * ruleExact / double(ranked.size());
+    state.counters["table_exact_pct"] = 100 * tableExact / double(ranked.size());
+    state.counters["lines"] = double(lines.size());
+    state.counters["lines_apart_pct"] = 100 * linesApart / double(lines.size());
+}
+BENCHMARK(BM_CountAgreement)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

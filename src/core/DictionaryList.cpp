@@ -49,6 +49,9 @@ TDictionaryList::TDictionaryList()
     LoadSlot(RoundexSlot, QStringLiteral("sdxdict.dat"));
     TDictSettings &settings = TDictSettings::Instance();
     LoadSlot(RhymeLineSlot, settings.GetRhymeLineFile(settings.GetRhymeLineName()));
+    if (const QString path = AppFolder() + QStringLiteral("syllables.dat");
+        QFileInfo(path).isFile())
+        syllableWords_.LoadFromFile(path, TDIAnsiStringHash::AllChecks, 0);
 
     timer_.setSingleShot(true);
     timer_.setInterval(DebounceMs);

@@ -3,6 +3,7 @@
 #include "DIAnsiStringHash.h"
 #include "Event.h"
 #include "Settings.h"
+#include "SyllableTable.h"
 
 #include <QObject>
 #include <QString>
@@ -53,6 +54,8 @@ public:
     // As SelectRhymeLineList, but a list whose file is missing or cannot be read keeps the
     // current list and name; returns why it was refused, or an empty text.
     QString ChangeRhymeLineList(const QString &name);
+    // Syllables by pronunciation from syllables.dat; by the rule alone when the file is missing.
+    const TSyllableTable &Syllables() const { return syllables_; }
 
     QString GetPickedWord() const { return picked_; }
     void SetPickedWord(const QString &text);
@@ -92,6 +95,8 @@ private:
     QString word_;
     QString picked_;
     std::array<std::unique_ptr<TDIAnsiStringHash>, 3> lists_;
+    TDIAnsiStringHash syllableWords_;
+    TSyllableTable syllables_{&syllableWords_};
     QTimer timer_;
     bool delayNext_ = false;
     TFontInfo editorFont_;

@@ -2,9 +2,14 @@
 
 #include "DictEditor.h"
 
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
 
 TEditorGutter::TEditorGutter(TDictEditor *editor, QWidget *parent, const QColor &color)
     : QWidget(parent), editor_(editor)
@@ -41,19 +46,33 @@ int TEditorGutter::ViewportOffset() const
 void TEditorGutter::PaintRow(QPainter &painter, int row, int top, int height)
 {
     const QString text = TextOf(row);
-    if (!text.isEmpty())
-        painter.drawText(QRect(0, top, width() - 2, height), Qt::AlignRight | Qt::AlignTop, text);
+    if (text.isEmpty())
+        return;
+    const QRect box(0, top, width() - 2, height);
+    const TGutterNote note = RowNote ? RowNote(row) : TGutterNote();
+    const int marked = std::clamp(note.length, 0, int(text.size()));
+    if (marked == 0) {
+        painter.drawText(box, Qt::AlignRight | Qt::AlignTop, text);
+        return;
+    }
+    // Right-aligned as a whole; the marked head in red, the rest in the gutter's colour.
+    const QString head = text.left(marked), tail = text.mid(marked);
+    const QFontMetrics metrics = fontMetrics();
+    const int left = box.right() + 1 - metrics.horizontalAdvance(text);
+    const QPen pen = painter.pen();
+    painter.setPen(Qt::red);
+    painter.drawText(QRect(left, top, box.right() + 1 - left, height), Qt::AlignLeft | Qt::AlignTop,
+                     head);
+    painter.setPen(pen);
+    painter.drawText(box, Qt::AlignRight | Qt::AlignTop, tail);
 }
 
-// Only the rows inside the area to paint are drawn: a wrapped paragraph may hold far more
-// rows than the view.
-void TEditorGutter::paintEvent(QPaintEvent *event)
+// Only the rows inside the given band are visited: a wrapped paragraph may hold far more rows
+// than the view.
+void TEditorGutter::ForEachRow(int top, int bottom,
+                               const std::function<void(int row, int top, int height)> &visit) const
 {
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
     const int offset = ViewportOffset();
-    const int top = event->rect().top();
-    const int bottom = event->rect().bottom();
     int nextTop = offset;
     int nextRow = 0;
     for (QTextBlock block = editor_->FirstVisibleBlock(); block.isValid(); block = block.next()) {
@@ -70,12 +89,53 @@ void TEditorGutter::paintEvent(QPaintEvent *event)
             if (rowTop > bottom)
                 return;
             if (rowTop + int(line.height()) >= top)
-                PaintRow(painter, first + i, rowTop, int(line.height()));
+                visit(first + i, rowTop, int(line.height()));
             nextTop = rowTop + int(line.height());
             nextRow = first + i + 1;
         }
     }
     // Past the document's end: rows of the editor's line height, so a pattern shows whole.
     for (; DrawBelowEnd && nextTop <= bottom; nextTop += editor_->RowHeight(), ++nextRow)
-        PaintRow(painter, nextRow, nextTop, editor_->RowHeight());
+        visit(nextRow, nextTop, editor_->RowHeight());
+}
+
+void TEditorGutter::paintEvent(QPaintEvent *event)
+{
+    if (FitWidth)
+        FitToRowsOnScreen();
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    ForEachRow(event->rect().top(), event->rect().bottom(),
+               [&](int row, int top, int height) { PaintRow(painter, row, top, height); });
+}
+
+// The new width takes effect after this paint: resizing inside a paint is not allowed.
+void TEditorGutter::FitToRowsOnScreen()
+{
+    int widest = 0;
+    const QFontMetrics metrics = fontMetrics();
+    ForEachRow(0, height(), [&](int row, int, int) {
+        widest = std::max(widest, metrics.horizontalAdvance(TextOf(row)));
+    });
+    const int fitted = std::max(20, widest + 6);
+    if (fitted != width())
+        QTimer::singleShot(0, this, [this, fitted] { SetGutterWidth(fitted); });
+}
+
+bool TEditorGutter::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    QString tip;
+    if (RowNote)
+        ForEachRow(help->pos().y(), help->pos().y(), [&](int row, int top, int height) {
+            if (help->pos().y() >= top && help->pos().y() < top + height && !TextOf(row).isEmpty())
+                tip = RowNote(row).toolTip;
+        });
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }

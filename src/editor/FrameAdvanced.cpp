@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -52,6 +53,17 @@ private:
 bool IsEditorDelimiter(QChar ch)
 {
     return ch.unicode() <= 32;
+}
+
+// The meter's marks line up syllable for syllable in a fixed-pitch face of the gutters' size.
+QFont MeterFont(const QFont &base)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (base.pixelSize() > 0)
+        font.setPixelSize(base.pixelSize());
+    else
+        font.setPointSizeF(base.pointSizeF());
+    return font;
 }
 
 QStringList ReadLines(const QString &path)
@@ -83,6 +95,7 @@ TFrameAdvanced::TFrameAdvanced(QWidget *parent, TEvent *actionEvent)
     ConnectDocuments();
     Subscribe();
     customData_->DrawBelowEnd = true;
+    syllablesByTable_ = TDictSettings::Instance().GetSyllablesFromDictionary();
     TSpellChecker::Instance(); // loaded now, so that the first key typed does not wait for it
     UpdateLineNumberWidth();
     EditorFontChange(nullptr);
@@ -177,13 +190,21 @@ void TFrameAdvanced::BuildGutters(QWidget *page)
     syllables_ = new TEditorGutter(plMain_, alignPanel_, QColor(0x80, 0, 0));
     syllables_->setObjectName(QStringLiteral("pgSyllables"));
     syllables_->RowText = [this](int row) { return pgSyllablesDrawItem(row); };
+    syllables_->RowNote = [this](int row) { return SyllableNote(row); };
+    meter_ = new TEditorGutter(plMain_, alignPanel_, QColor(0, 0, 0x80));
+    meter_->setObjectName(QStringLiteral("pgMeter"));
+    meter_->RowText = [this](int row) { return pgMeterDrawItem(row); };
+    meter_->FitWidth = true;
+    meter_->setFont(MeterFont(meter_->font()));
     customData_ = new TEditorGutter(plMain_, alignPanel_, QColor(0, 0x80, 0));
     customData_->setObjectName(QStringLiteral("pgCustomData"));
     customData_->RowText = [this](int row) { return pgCustomDataDrawItem(row); };
-    for (TEditorGutter *gutter : {lineNumbers_, syllables_, customData_}) {
+    customData_->RowNote = [this](int row) { return RhymeNote(row); };
+    for (TEditorGutter *gutter : {lineNumbers_, syllables_, meter_, customData_}) {
         gutter->resize(20, gutter->height());
         alignPanel_->AddColumn(gutter);
     }
+    meter_->hide();
     customData_->hide();
 }
 
@@ -213,12 +234,74 @@ QString TFrameAdvanced::pgSyllablesDrawItem(int row) const
     const QString line = plMain_->DisplayLine(row);
     if (line.isEmpty() || line == QLatin1String("0"))
         return QString();
-    return QString::number(CountLineSyllables(line));
+    return QString::number(CountSyllables(line));
 }
 
 QString TFrameAdvanced::pgCustomDataDrawItem(int row) const
 {
     return row >= 0 && row < verseFormLines_.size() ? verseFormLines_.at(row) : QString();
+}
+
+QString TFrameAdvanced::pgMeterDrawItem(int row) const
+{
+    const QString line = plMain_->DisplayLine(row);
+    return line.isEmpty() ? QString() : TDictionaryList::Instance().Syllables().MeterOfLine(line);
+}
+
+int TFrameAdvanced::CountSyllables(const QString &line) const
+{
+    return syllablesByTable_ ? TDictionaryList::Instance().Syllables().CountLine(line)
+                             : CountLineSyllables(line);
+}
+
+bool TFrameAdvanced::FormShown() const
+{
+    return !customData_->isHidden() && !verseCheck_.Empty();
+}
+
+TGutterNote TFrameAdvanced::SyllableNote(int row) const
+{
+    const int asked = verseCheck_.Row(row).syllables;
+    if (!FormShown() || asked < 0)
+        return {};
+    const int count = CountSyllables(plMain_->DisplayLine(row));
+    if (count == asked)
+        return {};
+    return {int(QString::number(count).size()), TVerseFormCheck::SyllableProblem(count, asked)};
+}
+
+// Rows not yet written on either side are left alone: there is nothing to compare.
+TGutterNote TFrameAdvanced::RhymeNote(int row) const
+{
+    const int anchor = verseCheck_.RhymeAnchor(row);
+    if (anchor < 0)
+        return {};
+    const QString word = LastWordOf(plMain_->DisplayLine(row));
+    const QString anchorLine = plMain_->DisplayLine(anchor);
+    const QString anchorWord = LastWordOf(anchorLine);
+    if (word.isEmpty() || anchorWord.isEmpty())
+        return {};
+    const TDictionaryList &dict = TDictionaryList::Instance();
+    if (WordsRhyme(word, anchorWord, dict.GetWordList(TDictionaryList::RhymeSlot)))
+        return {};
+    return {verseCheck_.Row(row).letterLength, TVerseFormCheck::RhymeProblem(anchor, anchorLine)};
+}
+
+void TFrameAdvanced::UpdateGutters()
+{
+    for (TEditorGutter *gutter : {syllables_, meter_, customData_})
+        gutter->update();
+}
+
+void TFrameAdvanced::SetMeterVisible(bool visible)
+{
+    meter_->setVisible(visible);
+}
+
+void TFrameAdvanced::ApplySyllableSettings()
+{
+    syllablesByTable_ = TDictSettings::Instance().GetSyllablesFromDictionary();
+    UpdateGutters();
 }
 
 void TFrameAdvanced::UpdateLineNumberWidth()
@@ -239,7 +322,9 @@ void TFrameAdvanced::ReloadVerseForms()
             ReportError(QString::fromStdString(error.what()));
         }
     }
+    verseCheck_.SetPattern(verseFormLines_);
     UpdateVerseFormWidth();
+    syllables_->update(); // the form's counts mark rows there too
 }
 
 void TFrameAdvanced::UpdateVerseFormWidth()
@@ -256,6 +341,7 @@ void TFrameAdvanced::ApplyGutterSettings()
     const TDictSettings &settings = TDictSettings::Instance();
     lineNumbers_->setVisible(settings.GetShowLineNumbers());
     syllables_->setVisible(settings.GetShowSyllables());
+    meter_->setVisible(settings.GetShowMeter());
     customData_->setVisible(settings.GetShowVerseForms());
     if (!customData_->isHidden())
         ReloadVerseForms();
@@ -270,7 +356,7 @@ void TFrameAdvanced::UpdateInfo()
 
 void TFrameAdvanced::plMainChange()
 {
-    syllables_->update();
+    UpdateGutters();
     {
         TDelayLock lock;
         TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
@@ -345,6 +431,7 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
         customData_->setVisible(TDictSettings::Instance().GetShowVerseForms());
         if (!customData_->isHidden())
             ReloadVerseForms();
+        syllables_->update(); // the form's marks come and go with its gutter
     } else if (name == QLatin1String("actVerseFormsUpdate"))
         ReloadVerseForms();
     else if (name == QLatin1String("actThesaurus"))
@@ -449,6 +536,7 @@ void TFrameAdvanced::UIFontChange(QObject *)
     const QFont font = FontFromInfo(info);
     for (TEditorGutter *gutter : {lineNumbers_, syllables_, customData_})
         gutter->setFont(font);
+    meter_->setFont(MeterFont(font));
     EditorFontChange(nullptr);
     UpdateVerseFormWidth();
 }

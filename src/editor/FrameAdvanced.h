@@ -1,6 +1,8 @@
 #pragma once
 
 #include "TabStyle.h"
+#include "VerseFormCheck.h"
+#include "VerseGutters.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -16,13 +18,14 @@ class TAlignPanel;
 class TDocumentCommands;
 class TDictEditor;
 class TEditorGutter;
+struct TGutterNote;
 class TEvent;
 class TWebTabs;
 
 // The centre of Cadenzio mode: a page control whose first tab is the verse editor with its
-// line-number, syllable and verse-form gutters. The word under the caret is looked up live, and
-// a word picked in a lookup panel replaces the word at the caret.
-class TFrameAdvanced : public QWidget, public TTabStyled
+// line-number, syllable, meter and verse-form gutters. The word under the caret is looked up
+// live, and a word picked in a lookup panel replaces the word at the caret.
+class TFrameAdvanced : public QWidget, public TTabStyled, public TVerseGutters
 {
     Q_OBJECT
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
@@ -58,12 +61,15 @@ public:
     void UpdateLineNumberWidth();
     void ApplyGutterSettings();
     void SetTabsAsButtons(bool asButtons) override;
+    void SetMeterVisible(bool visible) override;
+    void ApplySyllableSettings() override;
 
     TDictEditor *plMain() const { return plMain_; }
     QTabWidget *PageControl1() const { return pageControl_; }
     TAlignPanel *AlignPanel1() const { return alignPanel_; }
     TEditorGutter *pgLineNumbers() const { return lineNumbers_; }
     TEditorGutter *pgSyllables() const { return syllables_; }
+    TEditorGutter *pgMeter() const { return meter_; }
     TEditorGutter *pgCustomData() const { return customData_; }
     const QStringList &VerseFormLines() const { return verseFormLines_; }
     bool PanelsPlaced() const { return panelsPlaced_; }
@@ -83,6 +89,12 @@ private:
 
     QString pgSyllablesDrawItem(int row) const;
     QString pgCustomDataDrawItem(int row) const;
+    QString pgMeterDrawItem(int row) const;
+    int CountSyllables(const QString &line) const;
+    bool FormShown() const;
+    TGutterNote SyllableNote(int row) const;
+    TGutterNote RhymeNote(int row) const;
+    void UpdateGutters();
 
     void plMainChange();
     void plMainClick();
@@ -100,6 +112,8 @@ private:
     TEvent *actionEvent_;
     std::unique_ptr<TDocumentCommands> documents_;
     QStringList verseFormLines_;
+    TVerseFormCheck verseCheck_;
+    bool syllablesByTable_ = true;
     std::unique_ptr<TWebTabs> webTabs_;
     bool panelsPlaced_ = false;
     mutable QPointer<QAction> syllableAction_;
@@ -110,6 +124,7 @@ private:
     TAlignPanel *alignPanel_ = nullptr;
     TEditorGutter *lineNumbers_ = nullptr;
     TEditorGutter *syllables_ = nullptr;
+    TEditorGutter *meter_ = nullptr;
     TEditorGutter *customData_ = nullptr;
     TDictEditor *plMain_ = nullptr;
 };

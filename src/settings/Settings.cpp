@@ -146,6 +146,7 @@ TOLVANE_INT_KEY(BottomSplitterPosition, MainForm, 150)
 TOLVANE_BOOL_KEY(ShowLineNumbers, MainForm, true)
 TOLVANE_BOOL_KEY(ShowSyllables, MainForm, true)
 TOLVANE_BOOL_KEY(ShowVerseForms, MainForm, false)
+TOLVANE_BOOL_KEY(ShowMeter, MainForm, false)
 TOLVANE_BOOL_KEY(ShowRhymes, MainForm, true)
 TOLVANE_BOOL_KEY(ShowPhrases, MainForm, true)
 TOLVANE_BOOL_KEY(ShowRoundex, MainForm, true)
@@ -159,6 +160,7 @@ TOLVANE_BOOL_KEY(UseDefaultPanelPos, MainForm, true)
 TOLVANE_INT_KEY(HyperTreeVisualLevel1, Hyperbolic, 4)
 TOLVANE_INT_KEY(HyperTreeVisualLevel2, Hyperbolic, 7)
 TOLVANE_INT_KEY(TabStops, EditorSection, 8)
+TOLVANE_BOOL_KEY(SyllablesFromDictionary, EditorSection, true)
 
 #undef TOLVANE_INT_KEY
 #undef TOLVANE_BOOL_KEY

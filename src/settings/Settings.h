@@ -60,6 +60,8 @@ public:
     void SetShowSyllables(bool v);
     bool GetShowVerseForms() const;
     void SetShowVerseForms(bool v);
+    bool GetShowMeter() const;
+    void SetShowMeter(bool v);
     bool GetShowRhymes() const;
     void SetShowRhymes(bool v);
     bool GetShowPhrases() const;
@@ -102,6 +104,9 @@ public:
     // Section Editor.
     int GetTabStops() const;
     void SetTabStops(int v);
+    // Syllables counted by pronunciation (the rule only for words the table lacks).
+    bool GetSyllablesFromDictionary() const;
+    void SetSyllablesFromDictionary(bool v);
     bool GetPersistentBlocks(bool def) const;
     void SetPersistentBlocks(bool v);
     bool GetSmartTabs(bool def) const;

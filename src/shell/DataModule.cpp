@@ -104,6 +104,8 @@ void TDataModule1::CreateViewActions()
 {
     actViewLineNumbers = MakeToggle("actViewLineNumbers", tr("Show Line Numbers"), -1, true);
     actViewSyllableCnt = MakeToggle("actViewSyllableCnt", tr("Show Syllables"), -2, true);
+    // Stored like the gutter toggles, but keeps its caption.
+    actViewMeter = MakeToggle("actViewMeter", tr("Meter"), 0);
     actViewCustomDataGutter = MakeToggle("actViewCustomDataGutter", tr("Verse Form"), -9);
     actViewCustomDataGutter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     actViewRhymes = MakeToggle("actViewRhymes", tr("Live rhymes"), -3);
@@ -161,7 +163,7 @@ void TDataModule1::Execute(QAction *action, bool checked)
     else if (action == actViewMode) {
         ApplyToggleCaption(action);
         TDictionaryList::Instance().SetWrap(!checked);
-    } else if (action->property(TagProperty).toInt() < 0)
+    } else if (action->property(TagProperty).toInt() < 0 || action == actViewMeter)
         ExecuteToggle(action, checked);
     else if (action == FileExit1)
         CloseMainWindow();
@@ -182,6 +184,7 @@ void TDataModule1::ExecuteToggle(QAction *action, bool checked)
         {actViewLineNumbers, &TDictSettings::GetShowLineNumbers,
          &TDictSettings::SetShowLineNumbers},
         {actViewSyllableCnt, &TDictSettings::GetShowSyllables, &TDictSettings::SetShowSyllables},
+        {actViewMeter, &TDictSettings::GetShowMeter, &TDictSettings::SetShowMeter},
         {actViewCustomDataGutter, &TDictSettings::GetShowVerseForms,
          &TDictSettings::SetShowVerseForms},
         {actViewRhymes, &TDictSettings::GetShowRhymes, &TDictSettings::SetShowRhymes},
@@ -237,7 +240,7 @@ void TDataModule1::SetModeBoundVisible(bool cadenzio) const
 {
     for (QAction *action :
          {actViewLineNumbers, FileOpen1, FileSaveAs1, FileOpen2, FileOpen3, FileNew1, FileClose1,
-          FileSave1, actSpellCheck, actThesaurus, actViewSyllableCnt, actRhymeLines,
+          FileSave1, actSpellCheck, actThesaurus, actViewSyllableCnt, actViewMeter, actRhymeLines,
           actViewThesaurus, actViewCustomDataGutter, actViewRhymes, actViewRoundex, actViewPhrases})
         action->setVisible(cadenzio);
 }
@@ -251,7 +254,7 @@ void TDataModule1::SetDocumentOpen(bool open)
 void TDataModule1::UpdateDocOnly() const
 {
     for (QAction *action : {FileSave1, FileClose1, actSpellCheck, actThesaurus, actViewLineNumbers,
-                            actViewSyllableCnt, actViewCustomDataGutter, FileSaveAs1})
+                            actViewSyllableCnt, actViewMeter, actViewCustomDataGutter, FileSaveAs1})
         action->setEnabled(documentOpen_);
 }
 

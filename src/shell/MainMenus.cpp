@@ -45,7 +45,7 @@ void TMainMenus::BuildMenus(QMainWindow *window, TDataModule1 *d, TMainActions *
 
     mnuView = bar->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("View1"));
-    mnuView->addActions({d->actViewLineNumbers, d->actViewSyllableCnt});
+    mnuView->addActions({d->actViewLineNumbers, d->actViewSyllableCnt, d->actViewMeter});
     mnuView->addSeparator();
     mnuView->addActions({a->actTogglePanels, d->actViewPhrases, d->actViewRhymes,
                          d->actViewThesaurus, d->actRhymeLines, d->actViewCustomDataGutter,

@@ -21,6 +21,7 @@
 #include "Settings.h"
 #include "Splitter.h"
 #include "TabStyle.h"
+#include "VerseGutters.h"
 
 #include <QAction>
 #include <QApplication>
@@ -390,6 +391,7 @@ void TfrmRhymeDict::ApplyStoredToggles()
         {d->actViewPhrases, s.GetShowPhrases()},
         {d->actViewRhymes, s.GetShowRhymes()},
         {d->actViewSyllableCnt, s.GetShowSyllables()},
+        {d->actViewMeter, s.GetShowMeter()},
         {d->actViewLineNumbers, s.GetShowLineNumbers()},
         {d->actRhymeLines, s.GetShowRhymeLines()},
         {d->actViewCustomDataGutter, s.GetShowVerseForms()},
@@ -594,7 +596,10 @@ void TfrmRhymeDict::ActionExecute(QObject *sender)
         docking_->TogglePanel(TDock::RhymeLine, QStringLiteral("TfrmRhymeLines"));
     else if (sender == d->actViewCustomDataGutter)
         docking_->UpdateVerseFormStrip();
-    else if (sender == d->actAdvanced) {
+    else if (sender == d->actViewMeter) {
+        if (auto *gutters = dynamic_cast<TVerseGutters *>(frameAdvanced_))
+            gutters->SetMeterVisible(d->actViewMeter->isChecked());
+    } else if (sender == d->actAdvanced) {
         // The panels of the new mode heard nothing while the other mode was current: announce
         // the word (the kept one, or none) so that they do not show an earlier word's results.
         TDictionaryList &dict = TDictionaryList::Instance();

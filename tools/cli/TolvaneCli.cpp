@@ -8,7 +8,10 @@
 
 #include "DictionaryList.h"
 #include "PorterStem.h"
+#include "SyllableTable.h"
 #include "Syllables.h"
+
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -29,7 +32,9 @@ const char *const kHelp =
     "  roundex WORD         words whose endings sound like WORD's (Roundex)\n"
     "  lines WORD           lines of verse ending in a rhyme: line TAB author TAB title\n"
     "  pronunciations WORD  the pronunciation keys of WORD: key TAB rhyme group\n"
-    "  syllables TEXT       the syllable count of a line of text\n"
+    "  syllables TEXT [--rule]  the syllable count of a line of text, by pronunciation\n"
+    "                       (syllables.dat) where known; --rule counts vowel groups only\n"
+    "  meter TEXT           the stress pattern of a line: / stressed, x unstressed\n"
     "  stem WORD            the Porter stem of WORD\n"
     "  get FILE KEY         the raw value of KEY in a word-list file\n"
     "  lex WORD [--rel TYPE] the word explorer's senses of WORD (part of speech, headword,\n"
@@ -101,7 +106,13 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
         {"lines", &TTolvaneCli::Lines},
         {"pronunciations", &TTolvaneCli::Pronunciations},
         {"syllables", &TTolvaneCli::Syllables},
+        {"meter", &TTolvaneCli::Meter},
         {"stem", &TTolvaneCli::Stem}};
+    if (command == QLatin1String("syllables") && args.contains(QLatin1String("--rule"))) {
+        QStringList text = args;
+        text.removeAll(QLatin1String("--rule"));
+        return text.isEmpty() ? Usage("missing TEXT") : RuleSyllables(text.join(QLatin1Char(' ')));
+    }
     if (const auto it = wordCommands.find(command); it != wordCommands.end()) {
         if (args.isEmpty())
             return Usage("missing WORD");
@@ -231,11 +242,37 @@ int TTolvaneCli::Pronunciations(const QString &word)
     return printed ? kFound : kNothing;
 }
 
-int TTolvaneCli::Syllables(const QString &text)
+TSyllableTable TTolvaneCli::SyllableTable()
 {
-    const int count = CountLineSyllables(text);
+    // Without the table every word goes by the rule, as in the editor.
+    if (!QFileInfo(ResolveFile(QStringLiteral("syllables.dat"))).isFile())
+        return TSyllableTable();
+    return TSyllableTable(&Data("syllables.dat"));
+}
+
+int TTolvaneCli::PrintCount(int count)
+{
     out_ << count << '\n';
     return count > 0 ? kFound : kNothing;
+}
+
+int TTolvaneCli::Syllables(const QString &text)
+{
+    return PrintCount(SyllableTable().CountLine(text));
+}
+
+int TTolvaneCli::RuleSyllables(const QString &text)
+{
+    return PrintCount(CountLineSyllables(text));
+}
+
+int TTolvaneCli::Meter(const QString &text)
+{
+    const QString meter = SyllableTable().MeterOfLine(text);
+    if (meter.isEmpty())
+        return kNothing;
+    out_ << Utf8(meter) << '\n';
+    return kFound;
 }
 
 int TTolvaneCli::Stem(const QString &word)

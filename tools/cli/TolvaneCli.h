@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DIAnsiStringHash.h"
+#include "SyllableTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,8 @@ private:
     int Lines(const QString &word);
     int Pronunciations(const QString &word);
     int Syllables(const QString &text);
+    int RuleSyllables(const QString &text);
+    int Meter(const QString &text);
     int Stem(const QString &word);
     int Get(const QString &file, const QString &key);
     int Dump(const QString &file);
@@ -42,6 +45,8 @@ private:
     QString ResolveFile(const QString &file) const;
     std::string GroupOf(const QString &typed);
     int PrintList(std::string_view value);
+    int PrintCount(int count);
+    TSyllableTable SyllableTable();
     int Usage(const char *message);
 
     QString dataDir_;

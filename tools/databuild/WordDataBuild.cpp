@@ -5,6 +5,7 @@
 #include "GcideQuotes.h"
 #include "RhymeDictionaryBuilder.h"
 #include "RhymeLineBuilder.h"
+#include "SyllableEntries.h"
 #include "TextUtils.h"
 #include "WordForms.h"
 #include "WordNetLemmas.h"
@@ -66,6 +67,8 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
     const auto roundex = rhymes.RoundexEntries();
     SaveWordList(rdict, paths.outDir + "/rdict.dat");
     SaveWordList(roundex, paths.outDir + "/sdxdict.dat");
+    const auto syllables = SyllableEntries(cmu);
+    SaveWordList(syllables, paths.outDir + "/syllables.dat");
 
     TRhymeLineBuilder lines(cmu);
     for (const TGcideQuote &quote : ExtractGcideQuotes(ReadDictzip(paths.gcide)))
@@ -80,5 +83,6 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
     counts.rdictEntries = rdict.size();
     counts.roundexEntries = roundex.size();
     counts.rhymeLineEntries = poetry.size();
+    counts.syllableEntries = syllables.size();
     return counts;
 }

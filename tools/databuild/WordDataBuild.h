@@ -19,11 +19,11 @@ struct TWordDataPaths
 struct TWordDataCounts
 {
     std::size_t realWords = 0, properNouns = 0, phrases = 0, rhymeLines = 0;
-    std::size_t rdictEntries = 0, roundexEntries = 0, rhymeLineEntries = 0;
+    std::size_t rdictEntries = 0, roundexEntries = 0, rhymeLineEntries = 0, syllableEntries = 0;
 };
 
-// Writes rdict.dat, sdxdict.dat and rpoetry.dat into outDir; the same sources always give the
-// same bytes. Throws std::runtime_error when a source cannot be read or a file written.
+// Writes rdict.dat, sdxdict.dat, rpoetry.dat and syllables.dat into outDir; the same sources always
+// give the same bytes. Throws std::runtime_error when a source cannot be read or a file written.
 TWordDataCounts BuildWordData(const TWordDataPaths &paths);
 
 // Writes entries in key order with the project's word-list writer.

@@ -52,7 +52,8 @@ int main(int argc, char **argv)
         std::cout << "word data: " << c.realWords << " words, " << c.properNouns
                   << " proper nouns, " << c.phrases << " phrases, " << c.rhymeLines
                   << " rhyme lines (rdict " << c.rdictEntries << ", sdxdict " << c.roundexEntries
-                  << ", rpoetry " << c.rhymeLineEntries << " entries)\n";
+                  << ", rpoetry " << c.rhymeLineEntries << ", syllables " << c.syllableEntries
+                  << " entries)\n";
     } catch (const std::exception &e) {
         std::cerr << "tolvane-databuild: " << e.what() << '\n';
         return 1;
