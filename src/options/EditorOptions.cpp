@@ -2,6 +2,7 @@
 
 #include "DictEditor.h"
 #include "Settings.h"
+#include "VerseGutters.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,7 +22,7 @@ bool ParseTabStops(const QString &text, int &columns)
 } // namespace
 
 TEditorOptions::TEditorOptions(const TOptionsContext &context, QWidget *parent)
-    : TOptionsFrame(parent), editor_(context.editor)
+    : TOptionsFrame(parent), editor_(context.editor), gutters_(context.gutters)
 {
     setObjectName(QStringLiteral("EditorOptions"));
     group_ = new QGroupBox(tr("Editor Settings"), this);
@@ -40,6 +41,9 @@ TEditorOptions::TEditorOptions(const TOptionsContext &context, QWidget *parent)
                                  settings.GetPersistentBlocks(false));
     smartTabs_ = AddCheck(tr("Smart Tabs"), QStringLiteral("ckSmartTabs"),
                           editor_ ? editor_->SmartTabs : settings.GetSmartTabs(false));
+    syllablesFromDictionary_ = AddCheck(tr("Count syllables by pronunciation"),
+                                        QStringLiteral("ckSyllablesFromDictionary"),
+                                        settings.GetSyllablesFromDictionary());
 
     auto *row = new QHBoxLayout;
     auto *label = new QLabel(tr("Tab Stops:"), group_);
@@ -84,6 +88,11 @@ void TEditorOptions::Apply()
     if (editor_)
         editor_->SmartTabs = smartTabs_->isChecked();
     settings.SetSmartTabs(smartTabs_->isChecked());
+    // Not part of the editor settings that OK always rewrites: stored only when changed.
+    if (syllablesFromDictionary_->isChecked() != settings.GetSyllablesFromDictionary())
+        settings.SetSyllablesFromDictionary(syllablesFromDictionary_->isChecked());
+    if (gutters_)
+        gutters_->ApplySyllableSettings();
     int columns = 0;
     if (!ParseTabStops(tabStops_->text(), columns))
         return; // Validate refused it already

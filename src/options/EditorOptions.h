@@ -7,7 +7,8 @@ class QGroupBox;
 class QLineEdit;
 class QVBoxLayout;
 
-// Word wrap, persistent blocks, smart tabs and the tab width of the verse editor.
+// Word wrap, persistent blocks, smart tabs, how syllables are counted and the tab width of the
+// verse editor.
 class TEditorOptions : public TOptionsFrame
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ public:
     QCheckBox *ckWordWrap() const { return wordWrap_; }
     QCheckBox *ckPersistentBlocks() const { return persistentBlocks_; }
     QCheckBox *ckSmartTabs() const { return smartTabs_; }
+    QCheckBox *ckSyllablesFromDictionary() const { return syllablesFromDictionary_; }
     QLineEdit *edtTabStops() const { return tabStops_; }
 
 protected:
@@ -30,10 +32,12 @@ protected:
 
 private:
     TDictEditor *editor_;
+    TVerseGutters *gutters_;
     QGroupBox *group_;
     QVBoxLayout *checks_;
     QCheckBox *wordWrap_;
     QCheckBox *persistentBlocks_;
     QCheckBox *smartTabs_;
+    QCheckBox *syllablesFromDictionary_;
     QLineEdit *tabStops_;
 };

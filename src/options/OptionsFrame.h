@@ -8,12 +8,15 @@
 #include <stdexcept>
 
 class TDictEditor;
+class TVerseGutters;
 
-// What a page may reach besides the settings and the dictionary set: the verse editor (null
-// when there is none) and where a refused value is reported (a message box unless replaced).
+// What a page may reach besides the settings and the dictionary set: the verse editor and its
+// gutters (null when there is none) and where a refused value is reported (a message box unless
+// replaced).
 struct TOptionsContext
 {
     TDictEditor *editor = nullptr;
+    TVerseGutters *gutters = nullptr; // the editor frame's gutters, when there is one
     std::function<void(const QString &message)> ShowMessage;
 };
 

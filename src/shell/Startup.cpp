@@ -12,6 +12,7 @@
 #include "PanelRegistry.h"
 #include "Settings.h"
 #include "Splash.h"
+#include "VerseGutters.h"
 #include "frmOptions.h"
 #include "frmRhymeDict.h"
 #include "frmVisThesaurus.h"
@@ -38,8 +39,10 @@ QString WordListErrorMessage(const EWordListError &error)
 void ShowOptions(QWidget *window)
 {
     TOptionsContext context;
-    if (auto *main = qobject_cast<TfrmRhymeDict *>(window))
+    if (auto *main = qobject_cast<TfrmRhymeDict *>(window)) {
         context.editor = qobject_cast<TDictEditor *>(main->Editor());
+        context.gutters = dynamic_cast<TVerseGutters *>(main->FrameAdvanced());
+    }
     TOptionsForm::Execute(window, context);
 }
 } // namespace

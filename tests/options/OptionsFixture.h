@@ -3,6 +3,7 @@
 #include "AppFolderFixture.h"
 #include "DictEditor.h"
 #include "OptionsRegistry.h"
+#include "VerseGutters.h"
 #include "frmOptions.h"
 
 #include <QStringList>
@@ -27,6 +28,20 @@ public:
 
 private:
     TEvent &event_;
+};
+
+// Gutters that remember the counting setting they were last told to follow.
+class TGutterRecorder : public TVerseGutters
+{
+public:
+    void SetMeterVisible(bool) override {}
+    void ApplySyllableSettings() override
+    {
+        ++applied;
+        fromDictionary = TDictSettings::Instance().GetSyllablesFromDictionary();
+    }
+    int applied = 0;
+    bool fromDictionary = true;
 };
 
 // An application folder with small word lists and a settings file of the test's own; the
@@ -55,6 +70,7 @@ protected:
     {
         TOptionsContext context;
         context.editor = &editor;
+        context.gutters = &gutters;
         context.ShowMessage = [this](const QString &message) { messages << message; };
         return context;
     }
@@ -72,5 +88,6 @@ protected:
     static TDictionaryList &Dict() { return TDictionaryList::Instance(); }
 
     TDictEditor editor;
+    TGutterRecorder gutters;
     QStringList messages;
 };

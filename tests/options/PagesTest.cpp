@@ -62,13 +62,18 @@ TEST_F(PagesTest, EditorPageLoadsStoredValuesAndSetsTheEditor)
     auto *page = PageOf<TEditorOptions>(*form);
     EXPECT_FALSE(page->ckWordWrap()->isChecked());
     EXPECT_TRUE(page->ckSmartTabs()->isChecked());
+    EXPECT_TRUE(page->ckSyllablesFromDictionary()->isChecked());
     EXPECT_EQ(page->edtTabStops()->text(), QStringLiteral("4"));
 
     page->ckWordWrap()->setChecked(true);
     page->ckSmartTabs()->setChecked(false);
     page->ckPersistentBlocks()->setChecked(true);
+    page->ckSyllablesFromDictionary()->setChecked(false);
     page->edtTabStops()->setText(QStringLiteral(" 3 "));
     Ok(*form);
+    // The gutters are told after the setting is stored, so they count by the rule at once.
+    EXPECT_EQ(gutters.applied, 1);
+    EXPECT_FALSE(gutters.fromDictionary);
     EXPECT_TRUE(editor.WordWrap());
     EXPECT_FALSE(editor.SmartTabs);
     EXPECT_EQ(editor.TabStops(), 3);
