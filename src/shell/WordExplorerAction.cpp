@@ -13,6 +13,8 @@
 
 namespace {
 
+bool installed = false; // the hook is ours, not one set before start
+
 QString Tr(const char *text)
 {
     return QCoreApplication::translate("WordExplorerAction", text);
@@ -57,6 +59,8 @@ void RunExplorer(TWordExplorer &explorer, QWidget *window, const QString &word)
 
 std::unique_ptr<TWordExplorer> InstallWordExplorer()
 {
+    if (TfrmRhymeDict::WordExplorerHook)
+        return nullptr;
     auto explorer = std::make_unique<TWordExplorer>();
     explorer->setObjectName(QStringLiteral("WordExplorer1"));
     explorer->CopyClickAction = cbpCopyClipboard;
@@ -68,6 +72,7 @@ std::unique_ptr<TWordExplorer> InstallWordExplorer()
         return nullptr;
     }
     TfrmRhymeDict::WordExplorerHint.clear();
+    installed = true;
     TWordExplorer *component = explorer.get();
     TfrmRhymeDict::WordExplorerHook = [component](QWidget *window, const QString &word) {
         RunExplorer(*component, window, word);
@@ -77,6 +82,8 @@ std::unique_ptr<TWordExplorer> InstallWordExplorer()
 
 void UninstallWordExplorer()
 {
-    TfrmRhymeDict::WordExplorerHook = nullptr;
+    if (installed)
+        TfrmRhymeDict::WordExplorerHook = nullptr;
+    installed = false;
     TfrmRhymeDict::WordExplorerHint.clear();
 }
