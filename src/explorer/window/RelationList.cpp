@@ -74,6 +74,7 @@ TRelationList::TRelationList(QWidget *parent) : QWidget(parent)
     list_->setUniformItemSizes(true);
     list_->setItemDelegate(new TWordDelegate(list_));
     list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this); // a scroll bar coming or going moves the levels
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -123,6 +124,8 @@ void TRelationList::SetTabs(const std::vector<int> &relations, int current)
     relations_ = relations;
     for (int r : relations)
         tabs_->addTab(r == Nearest ? tr("Nearest") : tr(RelationName(r)));
+    // A bar filled while the window is hidden keeps the height of an empty one otherwise.
+    tabs_->setMinimumHeight(tabs_->sizeHint().height());
     filling_ = false;
     SelectTab(current);
 }
@@ -206,7 +209,7 @@ bool TRelationList::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == list_ && event->type() == QEvent::Resize)
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
         PlaceLevels();
     return QWidget::eventFilter(watched, event);
 }

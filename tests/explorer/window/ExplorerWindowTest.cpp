@@ -192,6 +192,19 @@ TEST_F(ExplorerWindowTest, UnknownWordShowsTheNearestEntries)
     EXPECT_EQ(form->LookupWord(), QLatin1String("runz"));
 }
 
+// The program looks its word up before it shows the window.
+TEST(ExplorerWindowShowTest, TabsFilledBeforeTheWindowShowsAreVisible)
+{
+    TLexDatabase db;
+    db.SetFileName(LexFile);
+    TWordExplorerForm form(db, nullptr);
+    form.Lookup(QStringLiteral("bright"));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_GT(form.Relations()->ViewTabs()->height(), 10);
+    EXPECT_GT(form.Relations()->ViewTabs()->count(), 3);
+}
+
 TEST(LexTextTest, WindowsCodePageRoundTrips)
 {
     const std::string bytes = "caf\xE9 \x80 \x93quoted\x94";
