@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,6 +192,29 @@ TEST_F(ExplorerWindowTest, UnknownWordShowsTheNearestEntries)
     emit form->Relations()->ItemChosen(0); // ".." at the top: earlier entries
     EXPECT_GT(Items().indexOf(before), 100);
     EXPECT_EQ(form->LookupWord(), QLatin1String("runz"));
+}
+
+TEST_F(ExplorerWindowTest, CopyPutsTheSelectedWordOnTheClipboard)
+{
+    form->SetCopyClickAction(cbpCopyClipboard);
+    form->Lookup(QStringLiteral("bright"));
+    QListWidget *list = form->Relations()->Synonyms();
+    struct Case
+    {
+        const char *selectedItem; // nullptr: none
+        const char *copied;
+    };
+    for (const Case &c : {Case{nullptr, "bright"}, Case{"brilliant", "brilliant"}}) {
+        list->setCurrentRow(-1);
+        if (c.selectedItem) {
+            const auto found = list->findItems(QLatin1String(c.selectedItem), Qt::MatchExactly);
+            ASSERT_FALSE(found.isEmpty());
+            list->setCurrentItem(found.front());
+        }
+        form->Buttons()->CopyButton->click();
+        EXPECT_EQ(QApplication::clipboard()->text(), QLatin1String(c.copied));
+        EXPECT_TRUE(form->isVisible()); // copying does not close the window
+    }
 }
 
 // The program looks its word up before it shows the window.
