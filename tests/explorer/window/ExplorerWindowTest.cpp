@@ -194,6 +194,50 @@ TEST_F(ExplorerWindowTest, UnknownWordShowsTheNearestEntries)
     EXPECT_EQ(form->LookupWord(), QLatin1String("runz"));
 }
 
+TEST_F(ExplorerWindowTest, ASenseNumberSelectsThatSenseAlone)
+{
+    form->Lookup(QStringLiteral("dog"));
+    const QStringList all = Items();
+    QTest::mousePress(form->Buttons()->PosButtons[1], Qt::LeftButton); // verbs only
+    EXPECT_FALSE(Items().contains(QLatin1String("frump")));
+    emit form->Defs()->SenseClicked(1);                        // the noun sense "frump"
+    EXPECT_FALSE(form->Buttons()->PosButtons[1]->isChecked()); // widened to every part
+    EXPECT_EQ(Items(), QStringList{QStringLiteral("frump")});
+    emit form->Defs()->SenseClicked(1); // again: deselected
+    EXPECT_EQ(Items(), all);
+}
+
+TEST_F(ExplorerWindowTest, KeysMoveBetweenDefinitionsAndEnterSelects)
+{
+    form->Lookup(QStringLiteral("dog"));
+    const QList<TDefinitionText *> texts = form->Defs()->findChildren<TDefinitionText *>();
+    ASSERT_GE(texts.size(), 3);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    texts[0]->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return texts[0]->hasFocus(); }));
+    QTest::keyClick(texts[0], Qt::Key_Up); // nothing before the first
+    EXPECT_TRUE(texts[0]->hasFocus());
+    for (int i = 0; i < 6 && texts[0]->hasFocus(); ++i)
+        QTest::keyClick(texts[0], Qt::Key_Down);
+    EXPECT_TRUE(texts[1]->hasFocus());
+    QTest::keyClick(texts[1], Qt::Key_Return);
+    EXPECT_EQ(Items(), QStringList{QStringLiteral("frump")});
+    QTest::keyClick(texts[1], Qt::Key_Tab);
+    EXPECT_TRUE(form->Relations()->ViewTabs()->hasFocus());
+}
+
+TEST_F(ExplorerWindowTest, PreviousAfterAnUnknownWordReturnsToTheLastFoundOne)
+{
+    form->Lookup(QStringLiteral("dog"));
+    form->Lookup(QStringLiteral("cat"));
+    form->Lookup(QStringLiteral("runz"));
+    form->Buttons()->PreviousBut->click();
+    EXPECT_EQ(form->LookupWord(), QLatin1String("cat"));
+    form->Buttons()->PreviousBut->click();
+    EXPECT_EQ(form->LookupWord(), QLatin1String("dog"));
+}
+
 TEST_F(ExplorerWindowTest, CopyPutsTheSelectedWordOnTheClipboard)
 {
     form->SetCopyClickAction(cbpCopyClipboard);
