@@ -84,7 +84,10 @@ void TDefinitionsPane::Clear()
     grid_->setVerticalSpacing(2);
     grid_->setColumnMinimumWidth(0, NumberWidth());
     grid_->setColumnStretch(1, 1);
-    setWidget(content_); // frees the previous content
+    // The old content goes later: a lookup may start from one of its own texts or labels.
+    if (QWidget *old = takeWidget())
+        old->deleteLater();
+    setWidget(content_);
 }
 
 int TDefinitionsPane::NumberWidth() const

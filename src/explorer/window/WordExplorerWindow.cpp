@@ -147,8 +147,10 @@ void TWordExplorerForm::Connect()
             [this](int relation) { Guarded([&] { ShowRelation(relation); }); });
     connect(relations_, &TRelationList::LevelStep, this,
             [this](int step) { Guarded([&] { StepLevel(step); }); });
-    connect(relations_, &TRelationList::ItemChosen, this,
-            [this](int row) { Guarded([&] { ItemChosen(row); }); });
+    // Queued: choosing an item refills the list whose event is still running.
+    connect(
+        relations_, &TRelationList::ItemChosen, this,
+        [this](int row) { Guarded([&] { ItemChosen(row); }); }, Qt::QueuedConnection);
 }
 
 // The window's own steps show a database error instead of letting it through the event loop.

@@ -190,6 +190,7 @@ TEST_F(ExplorerWindowTest, UnknownWordShowsTheNearestEntries)
     EXPECT_EQ(items.back(), QLatin1String(".."));
     const QString before = items.at(1);
     emit form->Relations()->ItemChosen(0); // ".." at the top: earlier entries
+    QCoreApplication::processEvents();
     EXPECT_GT(Items().indexOf(before), 100);
     EXPECT_EQ(form->LookupWord(), QLatin1String("runz"));
 }
@@ -225,6 +226,24 @@ TEST_F(ExplorerWindowTest, KeysMoveBetweenDefinitionsAndEnterSelects)
     EXPECT_EQ(Items(), QStringList{QStringLiteral("frump")});
     QTest::keyClick(texts[1], Qt::Key_Tab);
     EXPECT_TRUE(form->Relations()->ViewTabs()->hasFocus());
+}
+
+// The text clicked is replaced by the new lookup's while its own event is still running.
+TEST_F(ExplorerWindowTest, DoubleClickedWordInADefinitionIsLookedUp)
+{
+    form->Lookup(QStringLiteral("dog"));
+    TDefinitionText *text = form->Defs()->findChildren<TDefinitionText *>().front();
+    ASSERT_TRUE(text->toPlainText().startsWith(QLatin1String("A member")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text->isVisible() && text->width() > 100; }));
+    QTextCursor cursor(text->document());
+    cursor.setPosition(4); // inside "member"
+    const QPoint at = text->cursorRect(cursor).center();
+    QTest::mousePress(text->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(text->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->LookupWord(), QLatin1String("member"));
+    EXPECT_EQ(form->KeyWord()->Text(), QLatin1String("member"));
 }
 
 TEST_F(ExplorerWindowTest, PreviousAfterAnUnknownWordReturnsToTheLastFoundOne)
