@@ -29,7 +29,9 @@ TDefinitionText::TDefinitionText(const QString &definition, const QString &examp
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     document()->setDocumentMargin(1);
     viewport()->setAutoFillBackground(false);
     setContextMenuPolicy(Qt::DefaultContextMenu);
@@ -68,16 +70,6 @@ QSize TDefinitionText::sizeHint() const
 {
     const int width = QTextEdit::sizeHint().width();
     return {width, heightForWidth(width)};
-}
-
-void TDefinitionText::resizeEvent(QResizeEvent *event)
-{
-    QTextEdit::resizeEvent(event);
-    const int wanted = heightForWidth(width());
-    if (wanted != height()) {
-        setFixedHeight(wanted);
-        updateGeometry();
-    }
 }
 
 QString TDefinitionText::TrimmedSelection() const

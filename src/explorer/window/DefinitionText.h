@@ -18,6 +18,8 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
+    // A scroll area's minimum would keep the pane scrollable when it has room.
+    QSize minimumSizeHint() const override { return {40, fontMetrics().lineSpacing()}; }
 
 signals:
     void NumberClicked();     // Enter
@@ -31,7 +33,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool focusNextPrevChild(bool next) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Fill(const QColor &colour);
