@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // One static model of the arithmetic coder: per context a row q[0] >= q[1] >= ... >= q[k] = 0
 // where q[0] is the total and symbol s owns [q[s+1], q[s]).
@@ -39,5 +42,7 @@ struct TToken
 // The token table the writer stores in the directory.
 const TToken *Tokens();
 int TokenCount();
+// The table in the form TDataCompressor::SetTokens takes.
+std::vector<std::pair<unsigned char, std::string>> TokenList();
 
 } // namespace LexModels

@@ -13,6 +13,8 @@
 #include "Settings.h"
 #include "Splash.h"
 #include "VerseGutters.h"
+#include "WordExplorer.h"
+#include "WordExplorerAction.h"
 #include "frmOptions.h"
 #include "frmRhymeDict.h"
 #include "frmVisThesaurus.h"
@@ -59,19 +61,26 @@ QString StartProgram(TProgram &program, bool showSplash)
         splash->ShowNow();
     }
     auto data = std::make_unique<TDataModule1>(qApp);
+    // Before the window: its actions are enabled by whether the hook is set.
+    std::unique_ptr<TWordExplorer> explorer = InstallWordExplorer();
     try {
         program.window = std::make_unique<TfrmRhymeDict>(data.get());
     } catch (const EWordListError &error) {
+        UninstallWordExplorer();
         return WordListErrorMessage(error);
     } catch (const std::runtime_error &error) {
+        UninstallWordExplorer();
         return QString::fromUtf8(error.what());
     }
+    if (explorer)
+        explorer.release()->setParent(program.window.get());
     program.data = data.release();
     return QString();
 }
 
 void EndProgram(TProgram &program)
 {
+    UninstallWordExplorer();
     program.window.reset();
     delete program.data;
     program.data = nullptr;

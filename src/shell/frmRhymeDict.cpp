@@ -1,6 +1,7 @@
 #include "frmRhymeDict.h"
 
 #include "About.h"
+#include "ActionHint.h"
 #include "AppComponents.h"
 #include "AppFolders.h"
 #include "Application.h"
@@ -82,6 +83,7 @@ TfrmRhymeDict::FrameFactory TfrmRhymeDict::SimpleFrameFactory = [](QWidget *pare
 };
 std::function<void()> TfrmRhymeDict::UpdateCheckHook = [] {};
 std::function<void(QWidget *, const QString &)> TfrmRhymeDict::WordExplorerHook;
+QString TfrmRhymeDict::WordExplorerHint;
 std::function<void(QWidget *)> TfrmRhymeDict::OptionsHook;
 
 TfrmRhymeDict::TfrmRhymeDict(TDataModule1 *data) : QMainWindow(nullptr), data_(data)
@@ -293,6 +295,8 @@ void TfrmRhymeDict::showEvent(QShowEvent *event)
 void TfrmRhymeDict::UpdateHookActions()
 {
     actions_->actWordExplorer->setEnabled(bool(WordExplorerHook));
+    if (!WordExplorerHook && !WordExplorerHint.isEmpty())
+        SetActionHint(actions_->actWordExplorer, WordExplorerHint);
     actions_->actOptions->setEnabled(bool(OptionsHook));
 }
 

@@ -39,6 +39,8 @@ public:
     static std::function<void()> UpdateCheckHook;
     // The word explorer and the options dialog are installed by their own parts.
     static std::function<void(QWidget *window, const QString &word)> WordExplorerHook;
+    // Why the word explorer is not installed; shown as the action's hint.
+    static QString WordExplorerHint;
     static std::function<void(QWidget *window)> OptionsHook;
 
     static constexpr int MinWidth = 640;

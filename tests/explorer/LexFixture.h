@@ -14,10 +14,7 @@
 inline TLexWriter SmallLexWriter()
 {
     TLexWriter w;
-    std::vector<std::pair<unsigned char, std::string>> tokens;
-    for (int i = 0; i < LexModels::TokenCount(); ++i)
-        tokens.emplace_back(LexModels::Tokens()[i].code, std::string(LexModels::Tokens()[i].text));
-    w.SetTokens(tokens);
+    w.SetTokens(LexModels::TokenList());
     const int dog = w.AddSense(0, "dog;domestic dog;Canis familiaris:a member of the genus Canis\n"
                                   "the ^ barked all night");
     const int frump = w.AddSense(0, "frump;dog^BV:a dull unattractive unpleasant girl or woman");

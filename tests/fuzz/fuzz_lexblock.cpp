@@ -18,11 +18,7 @@ const TDataCompressor &Tokens()
 {
     static const TDataCompressor tokens = [] {
         TDataCompressor t;
-        std::vector<std::pair<unsigned char, std::string>> list;
-        for (int i = 0; i < LexModels::TokenCount(); ++i)
-            list.emplace_back(LexModels::Tokens()[i].code,
-                              std::string(LexModels::Tokens()[i].text));
-        t.SetTokens(list);
+        t.SetTokens(LexModels::TokenList());
         return t;
     }();
     return tokens;

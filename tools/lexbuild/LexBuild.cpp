@@ -3,13 +3,13 @@
 #include "ArithmeticCoder.h"
 #include "LexModels.h"
 #include "TextUtils.h"
+#include "TokenChooser.h"
 #include "WordUtils.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <set>
 #include <sstream>
-#include <unordered_map>
 
 using namespace WordUtils;
 
@@ -117,70 +117,6 @@ std::string CString(const std::string &text)
             out += char(c);
     }
     return out + "\"";
-}
-
-// Frequent substrings for the free byte values, chosen greedily by the bytes they save.
-std::vector<std::pair<unsigned char, std::string>>
-ChooseTokens(const std::vector<std::string> &texts)
-{
-    std::array<std::uint64_t, 256> byteCount{};
-    std::unordered_map<std::string, std::uint64_t> counts;
-    for (std::size_t t = 0; t < texts.size(); ++t) {
-        const std::string &text = texts[t];
-        for (unsigned char c : text)
-            ++byteCount[c];
-        if (t % 3 != 0)
-            continue;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            for (std::size_t n = 2; n <= 6 && i + n <= text.size(); ++n)
-                ++counts[text.substr(i, n)];
-            if (i == 0 || !IsWordByte(text[i - 1])) { // whole words with their neighbours
-                std::size_t end = i;
-                while (end < text.size() && IsWordByte(text[end]))
-                    ++end;
-                if (end - i >= 3 && end - i <= 14) {
-                    ++counts[text.substr(i, end - i)];
-                    if (end < text.size())
-                        ++counts[text.substr(i, end - i + 1)];
-                    if (i > 0 && end < text.size())
-                        ++counts[text.substr(i - 1, end - i + 2)];
-                }
-            }
-        }
-    }
-    std::vector<unsigned char> free;
-    for (int b = 1; b < 256; ++b)
-        if (!byteCount[b] && b != '/')
-            free.push_back(std::uint8_t(b));
-    std::vector<std::pair<std::string, std::int64_t>> candidates;
-    for (const auto &[s, c] : counts)
-        if (s.find('/') == std::string::npos && c >= 20)
-            candidates.emplace_back(s, std::int64_t(c));
-    auto score = [](const std::pair<std::string, std::int64_t> &c) {
-        return c.second * std::int64_t(c.first.size() - 1);
-    };
-    std::sort(candidates.begin(), candidates.end(), [&](const auto &a, const auto &b) {
-        return score(a) != score(b) ? score(a) > score(b) : a.first < b.first;
-    });
-    if (candidates.size() > 4000)
-        candidates.resize(4000);
-    std::vector<std::pair<unsigned char, std::string>> tokens;
-    for (unsigned char code : free) {
-        auto best = std::max_element(
-            candidates.begin(), candidates.end(), [&](const auto &a, const auto &b) {
-                return score(a) != score(b) ? score(a) < score(b) : a.first > b.first;
-            });
-        if (best == candidates.end() || score(*best) <= 0)
-            break;
-        const auto chosen = *best;
-        candidates.erase(best);
-        tokens.emplace_back(code, chosen.first);
-        for (auto &c : candidates) // its parts lose the occurrences it takes over
-            for (std::size_t at = chosen.first.find(c.first); at != std::string::npos;
-                 at = chosen.first.find(c.first, at + 1))
-                c.second -= chosen.second;
-    }
-    return tokens;
 }
 
 } // namespace
@@ -313,10 +249,7 @@ void TLexBuilder::Prepare()
 std::string TLexBuilder::Build() const
 {
     TLexWriter writer;
-    std::vector<std::pair<unsigned char, std::string>> tokens;
-    for (int i = 0; i < LexModels::TokenCount(); ++i)
-        tokens.emplace_back(LexModels::Tokens()[i].code, std::string(LexModels::Tokens()[i].text));
-    writer.SetTokens(tokens);
+    writer.SetTokens(LexModels::TokenList());
     for (const TSense &s : senses_)
         writer.AddSense(s.pos, s.text);
     for (std::size_t i = 0; i < senses_.size(); ++i)
@@ -368,7 +301,7 @@ std::string TLexBuilder::ModelSource() const
     PrintRows(out, "CountRows", counts);
     PrintRows(out, "KeyRows", keys);
     out << "const TToken TokenTable[] = {\n";
-    for (const auto &[code, text] : ChooseTokens(texts)) {
+    for (const auto &[code, text] : TTokenChooser(texts).Choose()) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "0x%02X", code);
         out << "    {" << buf << ", " << CString(text) << "},\n";
@@ -401,6 +334,14 @@ const TLexModel &Key()
 const TToken *Tokens()
 {
     return TokenTable;
+}
+
+std::vector<std::pair<unsigned char, std::string>> TokenList()
+{
+    std::vector<std::pair<unsigned char, std::string>> list;
+    for (const TToken &token : TokenTable)
+        list.emplace_back(token.code, std::string(token.text));
+    return list;
 }
 
 int TokenCount()

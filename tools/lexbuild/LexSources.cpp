@@ -62,6 +62,8 @@ std::vector<std::string> VerbFields(const std::string &base, std::vector<std::st
     std::string prp, third;
     std::vector<std::string> past;
     for (const std::string &f : forms) {
+        if (f == "am" || f == "are") // present forms of "be", not its past
+            continue;
         if (EndsWith(f, "ing") && prp.empty())
             prp = f;
         else if (third.empty() && (f == "has" || f == "is" ||
