@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "DesktopServices.h"
 #include "ProgramFrames.h"
 #include "Startup.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     TApplication app(argc, argv);
+    InstallDesktopServices();
     InstallProgramFrames();
     return RunProgram(app);
 }
