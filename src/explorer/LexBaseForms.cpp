@@ -56,10 +56,15 @@ QStringList TLexBaseForms::BaseForms(const QString &word) const
     std::vector<std::string> found;
     for (int pos = Noun; pos <= Adjective; ++pos)
         morpher->ExceptionBases(pos, text, found);
+    const std::size_t listed = found.size();
     for (int pos = Noun; pos <= Adjective; ++pos) {
         int kind = 0;
         morpher->BaseForms(text, pos, found, true, kind);
     }
+    // A regular ending cut down to two letters is rarely the word ("died": "dy" before "die");
+    // short bases that are meant come from the exception lists ("went": "go").
+    std::stable_partition(found.begin() + std::ptrdiff_t(listed), found.end(),
+                          [](const std::string &form) { return form.size() > 2; });
     QStringList forms;
     for (const std::string &each : found) {
         const QString form = QString::fromLatin1(each.data(), qsizetype(each.size()));
