@@ -1,25 +1,16 @@
-// What the command line loads at start: a lookup over the network must not pay for the
-// graphics stack (Qt Gui pulls in OpenGL, fonts and D-Bus).
+// A lookup over the network must not pay for the graphics stack (Qt Gui brings OpenGL, fonts
+// and D-Bus with it): the command line links none of it.
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QRegularExpression>
 
 TEST(CliLibrariesTest, LoadsNeitherQtGuiNorWidgets)
 {
     QProcess readelf;
     readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(TOLVANE_CLI)});
     ASSERT_TRUE(readelf.waitForFinished(10000));
-    const QString dynamic = QString::fromUtf8(readelf.readAllStandardOutput());
-    QStringList needed;
-    const QRegularExpression library(QStringLiteral(R"(\(NEEDED\).*\[(.*)\])"));
-    for (auto it = library.globalMatch(dynamic); it.hasNext();)
-        needed << it.next().captured(1);
-    ASSERT_TRUE(needed.contains(QStringLiteral("libQt6Core.so.6"))) << dynamic.toStdString();
-    for (const QString &name : needed)
-        EXPECT_FALSE(name.startsWith(QStringLiteral("libQt6Gui")) ||
-                     name.startsWith(QStringLiteral("libQt6Widgets")) ||
-                     name.startsWith(QStringLiteral("libQt6DBus")) ||
-                     name.startsWith(QStringLiteral("libhunspell")))
-            << name.toStdString();
+    const QByteArray dynamic = readelf.readAllStandardOutput();
+    EXPECT_TRUE(dynamic.contains("[libQt6Core.so.6]")) << dynamic.toStdString();
+    for (const char *library : {"[libQt6Gui", "[libQt6Widgets", "[libQt6DBus", "[libhunspell"})
+        EXPECT_FALSE(dynamic.contains(library)) << library;
 }

@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 
 #include <sstream>
-#include <utility>
 
 namespace {
 
@@ -90,15 +88,10 @@ TEST_F(TreeCommandTest, UnknownWordsAndBadArgumentsFail)
     EXPECT_NE(err.str().find("--levels"), std::string::npos);
 }
 
-TEST(TreeCommandRealDataTest, InflectedWordsGrowTheTreeOfTheirBaseForm)
+TEST(TreeCommandRealDataTest, AnInflectedWordGrowsTheTreeOfItsBaseForm)
 {
-    const QString appDir = QStringLiteral(TOLVANE_APP_DIR "/");
-    ASSERT_TRUE(QFile::exists(appDir + "cz.lex")) << "build the data first";
-    for (const auto &[typed, root] :
-         {std::pair{"went", "Text=go\r\n"}, {"caught", "Text=catch\r\n"}}) {
-        std::ostringstream out, err;
-        TTolvaneCli cli(appDir, out, err);
-        EXPECT_EQ(cli.Run({QStringLiteral("tree"), QString::fromUtf8(typed)}), 0) << typed;
-        EXPECT_EQ(out.str().find(root), out.str().find("Text=")) << typed;
-    }
+    std::ostringstream out, err;
+    TTolvaneCli cli(QStringLiteral(TOLVANE_APP_DIR "/"), out, err);
+    EXPECT_EQ(cli.Run({QStringLiteral("tree"), QStringLiteral("caught")}), 0);
+    EXPECT_EQ(out.str().find("Text=catch\r\n"), out.str().find("Text="));
 }
