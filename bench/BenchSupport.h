@@ -4,6 +4,7 @@
 // that runs offscreen with a temporary application folder, so settings.ini never lands in the
 // built one.
 #include "AppFolders.h"
+#include "DesktopServices.h"
 #include "DictionaryList.h"
 #include "Settings.h"
 
@@ -63,6 +64,7 @@ inline int RunBenchmarks(int argc, char **argv,
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallDesktopServices();
     QTemporaryDir dir;
     OverrideAppFolder(dir.path());
     if (prepare && !prepare(QDir(dir.path())))

@@ -1,12 +1,15 @@
 #include "Thesaurus.h"
 
 #include "AppFolders.h"
+#include "BaseFormSource.h"
+#include "PorterStem.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include <mythes.hxx>
 
@@ -174,6 +177,26 @@ bool TThesaurus::Lookup(const QString &word)
         return true;
     const QString lower = word.toLower();
     return lower != word && LookupExact(lower);
+}
+
+void TThesaurus::SetBaseForms(std::shared_ptr<const TBaseFormSource> source)
+{
+    baseForms_ = std::move(source);
+}
+
+QString TThesaurus::FindEntry(const QString &word)
+{
+    if (Lookup(word))
+        return word;
+    const QString stem = StemWord(word);
+    if (stem != word && Lookup(stem))
+        return stem;
+    if (baseForms_)
+        for (const QString &form : baseForms_->BaseForms(word))
+            if (Lookup(form))
+                return form;
+    Lookup(word);
+    return {};
 }
 
 bool TThesaurus::LookupExact(const QString &word)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class MyThes;
+class TBaseFormSource;
 
 // One meaning of a looked-up word: a heading word, its part of speech and its words in four
 // lists: synonyms, similar and related terms, generic terms, antonyms.
@@ -43,6 +44,11 @@ public:
     void CloseDataFile();
     // Looks the word up as given, then in lower case; true if either has contexts.
     bool Lookup(const QString &word);
+    // Where FindEntry gets a word's base forms; none unless set.
+    void SetBaseForms(std::shared_ptr<const TBaseFormSource> source);
+    // Looks up the word, then its stem, then its base forms; returns the first form found, or
+    // an empty string when none is (the last lookup is then that of the word itself).
+    QString FindEntry(const QString &word);
     // The word given to the last lookup.
     QString LookupWord() const { return lookupWord_; }
 
@@ -60,6 +66,7 @@ private:
     QString indexFile_;
     QString dataFile_;
     std::shared_ptr<MyThes> files_;
+    std::shared_ptr<const TBaseFormSource> baseForms_;
     QString lookupWord_;
     std::vector<TThesaurusContext> contexts_;
 };

@@ -1,7 +1,6 @@
 #include "ThesaurusDialog.h"
 
 #include "DictionaryList.h"
-#include "PorterStem.h"
 #include "Thesaurus.h"
 
 #include <QDialogButtonBox>
@@ -59,13 +58,8 @@ void TThesaurusDialog::BuildControls()
 QString TThesaurusDialog::LookUpForDialog(TThesaurus &engine, const QString &word)
 {
     engine.CloseDataFile(); // read afresh
-    if (engine.Lookup(word))
-        return word;
-    const QString stem = StemWord(word);
-    if (stem != word && engine.Lookup(stem))
-        return stem;
-    engine.Lookup(word); // shows the word itself, with nothing found
-    return word;
+    const QString entry = engine.FindEntry(word);
+    return entry.isEmpty() ? word : entry; // nothing found: the word itself, with no meanings
 }
 
 bool TThesaurusDialog::Execute(QWidget *parent, TThesaurus &engine, const QString &word)

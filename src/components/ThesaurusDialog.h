@@ -19,8 +19,8 @@ public:
     // Shows what the engine found in its last lookup.
     TThesaurusDialog(QWidget *parent, TThesaurus &engine);
 
-    // Looks the word up afresh, else its stem; returns the word to show (the unstemmed word when
-    // neither is found).
+    // Looks the word up afresh, else its stem or a base form (TThesaurus::FindEntry); returns
+    // the word to show (the word itself when none is found).
     static QString LookUpForDialog(TThesaurus &engine, const QString &word);
     // The whole command: look up, show the dialog, hand a chosen word on. True if one was chosen.
     static bool Execute(QWidget *parent, TThesaurus &engine, const QString &word);

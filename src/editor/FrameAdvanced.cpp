@@ -8,6 +8,7 @@
 
 #include "AlignPanel.h"
 #include "AppComponents.h"
+#include "AppFolders.h"
 #include "DictEditor.h"
 #include "DictFrame.h"
 #include "DictionaryList.h"
@@ -15,6 +16,7 @@
 #include "EditorGutter.h"
 #include "Event.h"
 #include "FontWalk.h"
+#include "LexBaseForms.h"
 #include "PageActivation.h"
 #include "PageAware.h"
 #include "Settings.h"
@@ -446,6 +448,7 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
 void TFrameAdvanced::ShowThesaurus()
 {
     TThesaurus engine;
+    engine.SetBaseForms(TLexBaseForms::Shared(WordExplorerFile()));
     TThesaurusDialog::Execute(this, engine, TDictionaryList::Instance().GetWord());
 }
 

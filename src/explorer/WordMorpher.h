@@ -48,13 +48,15 @@ public:
     bool InList(TFormString list, std::string_view word) const;
     // The exception line (fields, base first) of word in a part of speech's list; empty if none.
     std::vector<std::string> ExceptionLine(int pos, std::string_view word) const;
+    // Appends the base of every exception line of a part of speech's list that holds word as an
+    // inflected form; returns the field it was found in (0 when none).
+    int ExceptionBases(int pos, const std::string &word, std::vector<std::string> &list) const;
 
 private:
     const std::string *ExceptionList(int pos) const;
     std::string InflectVerb(const std::string &word, int kind) const;
     std::string InflectAdjective(const std::string &word, int kind) const;
     std::string Plural(const std::string &word) const;
-    int ExceptionBases(int pos, const std::string &word, std::vector<std::string> &list) const;
     bool IsDoubling(std::string_view word) const;
 
     TFormStrings strings_;

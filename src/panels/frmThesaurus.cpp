@@ -1,9 +1,10 @@
 #include "frmThesaurus.h"
 
+#include "AppFolders.h"
 #include "ContextBox.h"
 #include "DictionaryList.h"
+#include "LexBaseForms.h"
 #include "ListBox.h"
-#include "PorterStem.h"
 #include "ResultsMemo.h"
 
 #include <QLabel>
@@ -25,6 +26,7 @@ const bool registered = (TfrmThesaurus::Register(), true);
 TfrmThesaurus::TfrmThesaurus(QWidget *owner, int mode)
     : TWordListFrame(owner, mode, ThesaurusOptions())
 {
+    Thesaurus1.SetBaseForms(TLexBaseForms::Shared(WordExplorerFile()));
     // A new word rebuilds the contexts rather than refilling the words.
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.WordChanged.Remove<TWordListFrame>(&TWordListFrame::WordChange, this);
@@ -98,10 +100,7 @@ void TfrmThesaurus::RebuildContexts(QObject *)
 
 bool TfrmThesaurus::LookUpContexts(const QString &word)
 {
-    if (Thesaurus1.Lookup(word))
-        return true;
-    const QString stem = StemWord(word);
-    return stem != word && Thesaurus1.Lookup(stem);
+    return !Thesaurus1.FindEntry(word).isEmpty();
 }
 
 QStringList TfrmThesaurus::SelectedWords() const

@@ -25,7 +25,7 @@ public:
     TListBox *lbData() const { return ListBox(); }
     static void Register();
 
-    // Word-changed handler: the contexts of the lookup word, or of its stem.
+    // Word-changed handler: the contexts of the lookup word, or of its stem or base form.
     void RebuildContexts(QObject *sender = nullptr);
 
 protected:

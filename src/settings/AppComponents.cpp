@@ -34,6 +34,16 @@ QObjectList AppComponents()
     return list;
 }
 
+QObject *FindAppComponent(const QString &className)
+{
+    // The application object's children first, then the registered components.
+    const QByteArray name = className.toUtf8();
+    for (QObject *component : AppComponents())
+        if (name == component->metaObject()->className())
+            return component;
+    return nullptr;
+}
+
 QAction *FindAppAction(const QString &name)
 {
     for (QObject *component : AppComponents()) {

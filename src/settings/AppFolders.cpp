@@ -1,16 +1,11 @@
 #include "AppFolders.h"
 
-#include "AppComponents.h"
-
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -90,32 +85,6 @@ QString GetLastFolder()
 void SetLastFolder(const QString &folder)
 {
     LastFolder() = folder;
-}
-
-void ShellOpen(const QString &target)
-{
-    // Opening needs the platform services of a GUI application; without one there is nothing to
-    // ask.
-    if (target.isEmpty() || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return;
-    QUrl url;
-    const QUrl parsed(target, QUrl::TolerantMode);
-    if (!target.startsWith(QLatin1Char('/')) && !QFileInfo::exists(target) && parsed.isValid() &&
-        parsed.scheme().size() > 1)
-        url = parsed;
-    else
-        url = QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
-    QDesktopServices::openUrl(url);
-}
-
-QObject *FindAppComponent(const QString &className)
-{
-    // The application object's children first, then the registered components (AppComponents.h).
-    const QByteArray name = className.toUtf8();
-    for (QObject *component : AppComponents())
-        if (name == component->metaObject()->className())
-            return component;
-    return nullptr;
 }
 
 bool CanWriteFolder(const QString &folder)

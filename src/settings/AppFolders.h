@@ -16,10 +16,12 @@ QString DocumentsFolder();
 QString GetLastFolder();
 void SetLastFolder(const QString &folder);
 
-// Opens a document or web address with the program the user associated with it.
+// Opens a document or web address with the program the user associated with it (kept with the
+// other graphical services in DesktopServices.cpp).
 void ShellOpen(const QString &target);
 
-// The first object owned by the application object whose class name is exactly className.
+// The first object owned by the application object whose class name is exactly className (see
+// AppComponents.h).
 QObject *FindAppComponent(const QString &className);
 
 // Whether this process can create files in folder. It tries, since the permission bits alone do

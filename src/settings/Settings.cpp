@@ -5,8 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QSize>
 
 #include <stdexcept>
 
@@ -48,12 +47,11 @@ constexpr QLatin1String DefaultRhymeLineFile("rpoetry.dat");
 constexpr qint32 WindowTextColor = qint32(0xFF000008);
 constexpr int MaxFileHistory = 9;
 
+QSize (*screenSizeSource)() = nullptr;
+
 QSize ScreenSize()
 {
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        if (QScreen *screen = QGuiApplication::primaryScreen())
-            return screen->geometry().size();
-    return QSize(0, 0);
+    return screenSizeSource ? screenSizeSource() : QSize(0, 0);
 }
 
 int Centred(int screen, int window)
@@ -81,6 +79,11 @@ TDictSettings &TDictSettings::Instance()
 void TDictSettings::FreeInstance()
 {
     Holder().reset();
+}
+
+void TDictSettings::SetScreenSizeSource(QSize (*source)())
+{
+    screenSizeSource = source;
 }
 
 TDictSettings::TDictSettings() : TDictSettings(LocateUserFile(QStringLiteral("settings.ini"))) {}

@@ -32,6 +32,9 @@ public:
     static TDictSettings &Instance();
     // Frees the store; the next Instance() binds anew (program end, tests).
     static void FreeInstance();
+    // Where the default window position finds the screen to centre on; a graphical program
+    // sets it (InstallDesktopServices). Without one the screen is 0 x 0.
+    static void SetScreenSizeSource(QSize (*source)());
 
     QString FileName() const;
     bool IsFirstRun() const { return firstRun_; }

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "CommandLine.h"
+#include "DesktopServices.h"
 #include "ProgramFrames.h"
 #include "Startup.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char **argv)
     for (const QString &file : line.Ignored())
         std::fprintf(stderr, "Not opened, one document is open at a time: %s\n",
                      file.toLocal8Bit().constData());
+    InstallDesktopServices();
     InstallProgramFrames();
     return RunProgram(app, line.Document());
 }

@@ -1,7 +1,5 @@
 #include "ThesaurusTree.h"
 
-#include "PorterStem.h"
-
 namespace {
 
 // BeginUpdate and EndUpdate around a build, however it ends.
@@ -45,33 +43,20 @@ void AddWords(TMTNodes &nodes, TMTNode *under, const TThesaurusContext &context,
 bool TThesaurusTree::Rebuild(TMTNodes &nodes, const QString &word, const QString &context,
                              TTreeLimits limits)
 {
-    refilled_ = false;
-    BuildAll(nodes, word, context, limits);
-    if (contexts_.empty()) {
-        const QString stem = StemWord(word);
-        if (stem != word)
-            BuildAll(nodes, stem, context, limits);
-    }
-    return nodes.Root() != nullptr;
-}
-
-void TThesaurusTree::BuildAll(TMTNodes &nodes, const QString &word, const QString &context,
-                              TTreeLimits limits)
-{
     const TBatch batch(nodes);
     nodes.Clear();
-    if (context.isEmpty()) {
+    refilled_ = context.isEmpty();
+    if (refilled_)
         FillContexts(word);
-        refilled_ = true;
-    }
     BuildLevel(nodes, context, nullptr, limits);
+    return nodes.Root() != nullptr;
 }
 
 void TThesaurusTree::FillContexts(const QString &word)
 {
     contexts_.clear();
     engine_.CloseDataFile();
-    if (engine_.Lookup(word))
+    if (!engine_.FindEntry(word).isEmpty())
         contexts_ = engine_.Contexts();
 }
 

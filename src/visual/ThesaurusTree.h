@@ -26,7 +26,8 @@ public:
     explicit TThesaurusTree(TThesaurus &engine) : engine_(engine) {}
 
     // Replaces the tree. An empty context looks the contexts up anew (Contexts()) and uses the
-    // first; when the word then has none, its stem is tried. True when the tree has a root.
+    // first; the entry is the word's, else its stem's or a base form's (TThesaurus::FindEntry).
+    // A context names one of the entry found last. True when the tree has a root.
     bool Rebuild(TMTNodes &nodes, const QString &word, const QString &context, TTreeLimits limits);
     // The contexts of the last lookup that refilled them; empty when the word was not found.
     const std::vector<TThesaurusContext> &Contexts() const { return contexts_; }
@@ -34,7 +35,6 @@ public:
     bool Refilled() const { return refilled_; }
 
 private:
-    void BuildAll(TMTNodes &nodes, const QString &word, const QString &context, TTreeLimits limits);
     void FillContexts(const QString &word);
     void BuildLevel(TMTNodes &nodes, const QString &context, TMTNode *parent, TTreeLimits limits);
 

@@ -1,8 +1,10 @@
 #include "frmVisThesaurus.h"
 
 #include "AppComponents.h"
+#include "AppFolders.h"
 #include "ContextBox.h"
 #include "DictionaryList.h"
+#include "LexBaseForms.h"
 #include "MetaTree.h"
 #include "Settings.h"
 #include "UpDown.h"
@@ -48,6 +50,7 @@ void TfrmVisualThesaurus::Register()
 TfrmVisualThesaurus::TfrmVisualThesaurus(QWidget *owner, int mode) : TDictFrame(owner, mode)
 {
     SetCaption(tr("Hyperbolic Thesaurus"));
+    Thesaurus1.SetBaseForms(TLexBaseForms::Shared(WordExplorerFile()));
     auto *body = new QWidget(this);
     auto *column = new QVBoxLayout(body);
     column->setContentsMargins(0, 0, 0, 0);

@@ -65,7 +65,11 @@ TDictd::TDictd()
                    .arg(dir_.filePath(QStringLiteral("dictd.pid")))
                    .toUtf8());
     file.close();
+    // dictd also writes a line or two per lookup to the console. A pipe that nobody drains
+    // fills after about a thousand lookups (a blocking client runs no event loop), and then
+    // every server it forks stalls on that write before answering: a file never fills.
     process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(dir_.filePath(QStringLiteral("dictd.console")));
     // A group of its own, so that the servers it forks per connection end with it.
     process_.setChildProcessModifier([] { ::setpgid(0, 0); });
     process_.start(QStringLiteral("/usr/sbin/dictd"),

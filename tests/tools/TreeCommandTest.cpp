@@ -87,3 +87,11 @@ TEST_F(TreeCommandTest, UnknownWordsAndBadArgumentsFail)
               2);
     EXPECT_NE(err.str().find("--levels"), std::string::npos);
 }
+
+TEST(TreeCommandRealDataTest, AnInflectedWordGrowsTheTreeOfItsBaseForm)
+{
+    std::ostringstream out, err;
+    TTolvaneCli cli(QStringLiteral(TOLVANE_APP_DIR "/"), out, err);
+    EXPECT_EQ(cli.Run({QStringLiteral("tree"), QStringLiteral("caught")}), 0);
+    EXPECT_EQ(out.str().find("Text=catch\r\n"), out.str().find("Text="));
+}

@@ -2,6 +2,7 @@
 
 #include "DictionaryList.h"
 #include "IniFile.h"
+#include "LexBaseForms.h"
 #include "MTStream.h"
 #include "ThesaurusTree.h"
 
@@ -70,6 +71,7 @@ int RunTreeCommand(const QStringList &line, const QString &dataDir, std::ostream
     }
     TThesaurus engine(dataDir + QStringLiteral("thesaurus.idx"),
                       dataDir + QStringLiteral("thesaurus.dat"));
+    engine.SetBaseForms(TLexBaseForms::Shared(dataDir + QStringLiteral("cz.lex")));
     TThesaurusTree builder(engine);
     TMTNodes nodes;
     // As in the panel: the word's contexts are listed first, then one of them may be chosen.
