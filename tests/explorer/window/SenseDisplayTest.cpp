@@ -53,8 +53,9 @@ TEST(SenseDisplayTest, DogHeadingsNumbersAndExamples)
         ASSERT_NE(s, nullptr);
         EXPECT_EQ(s->Number, c.number);
         EXPECT_EQ(s->Examples, QLatin1String(c.examples));
-        if (c.hint)
+        if (c.hint) {
             EXPECT_EQ(s->NumberHint, QLatin1String(c.hint));
+        }
         EXPECT_EQ(db.Query().Senses()[std::size_t(s->SenseIndex)]->Gloss.substr(0, 5),
                   QString(c.definition).toLower().left(5).toStdString());
     }
