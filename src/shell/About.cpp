@@ -53,7 +53,7 @@ void TAboutPicture::paintEvent(QPaintEvent *)
     p.setFont(font);
     p.setPen(QColor(220, 220, 230));
     p.drawText(QRect(0, PictureSize.height() - 26, PictureSize.width(), 20), Qt::AlignCenter,
-               QStringLiteral("Version 2.0"));
+               QStringLiteral("Version " TOLVANE_VERSION));
 }
 
 void TAboutPicture::mouseMoveEvent(QMouseEvent *event)
