@@ -188,6 +188,11 @@ QString TThesaurus::FindEntry(const QString &word)
 {
     if (Lookup(word))
         return word;
+    // An irregular form is known for sure; its stem is a guess ("was" is "be", not "wa").
+    if (baseForms_)
+        for (const QString &form : baseForms_->IrregularBaseForms(word))
+            if (Lookup(form))
+                return form;
     const QString stem = StemWord(word);
     if (stem != word && Lookup(stem))
         return stem;

@@ -46,8 +46,9 @@ public:
     bool Lookup(const QString &word);
     // Where FindEntry gets a word's base forms; none unless set.
     void SetBaseForms(std::shared_ptr<const TBaseFormSource> source);
-    // Looks up the word, then its stem, then its base forms; returns the first form found, or
-    // an empty string when none is (the last lookup is then that of the word itself).
+    // Looks up the word, its irregular base forms, its stem, then its other base forms; returns the
+    // first form found, or an empty string when none is (the last lookup is then that of the word
+    // itself).
     QString FindEntry(const QString &word);
     // The word given to the last lookup.
     QString LookupWord() const { return lookupWord_; }

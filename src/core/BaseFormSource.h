@@ -10,4 +10,6 @@ class TBaseFormSource
 public:
     virtual ~TBaseFormSource() = default;
     virtual QStringList BaseForms(const QString &word) const = 0;
+    // Only the forms listed as irregular ("was" -> "be"): sure enough to try before a stem.
+    virtual QStringList IrregularBaseForms(const QString &) const { return {}; }
 };

@@ -45,6 +45,16 @@ const TWordMorpher *TLexBaseForms::Morpher() const
 
 QStringList TLexBaseForms::BaseForms(const QString &word) const
 {
+    return Forms(word, true);
+}
+
+QStringList TLexBaseForms::IrregularBaseForms(const QString &word) const
+{
+    return Forms(word, false);
+}
+
+QStringList TLexBaseForms::Forms(const QString &word, bool regularToo) const
+{
     const TWordMorpher *morpher = Morpher();
     const QString lower = word.toLower();
     // The rules are in single-byte text; a word outside it has no forms there.
@@ -57,7 +67,7 @@ QStringList TLexBaseForms::BaseForms(const QString &word) const
     for (int pos = Noun; pos <= Adjective; ++pos)
         morpher->ExceptionBases(pos, text, found);
     const std::size_t listed = found.size();
-    for (int pos = Noun; pos <= Adjective; ++pos) {
+    for (int pos = Noun; regularToo && pos <= Adjective; ++pos) {
         int kind = 0;
         morpher->BaseForms(text, pos, found, true, kind);
     }

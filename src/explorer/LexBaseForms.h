@@ -19,8 +19,10 @@ public:
     static std::shared_ptr<const TLexBaseForms> Shared(const QString &lexFile);
 
     QStringList BaseForms(const QString &word) const override;
+    QStringList IrregularBaseForms(const QString &word) const override;
 
 private:
+    QStringList Forms(const QString &word, bool regularToo) const;
     const TWordMorpher *Morpher() const;
 
     QString lexFile_;

@@ -1,5 +1,5 @@
-// The entry shown for a word the thesaurus lacks as typed: its stem, else a base form from the
-// word-form rules of the built cz.lex (real thesaurus, real rules).
+// The entry shown for a word the thesaurus lacks as typed: an irregular base form, its stem, else
+// another base form from the word-form rules of the built cz.lex (real thesaurus, real rules).
 #include "LexBaseForms.h"
 #include "TempDir.h"
 #include "Thesaurus.h"
@@ -24,11 +24,13 @@ TEST(ThesaurusEntryTest, InflectedWordsFindTheirBaseFormAndKnownWordsKeepTheirOw
 {
     const std::unique_ptr<TThesaurus> engine = RealThesaurus(LexFile);
     TThesaurus &thes = *engine;
-    // Base forms ("died" is not "dy"); the stem before them ("loves"); words found as typed.
+    // Base forms ("died" is not "dy"); the stem before them ("loves"); words found as typed;
+    // an irregular form before the stem, which would give "wa" and "ha".
     const char *const cases[][2] = {
         {"went", "go"},   {"children", "child"}, {"pictures", "picture"}, {"caught", "catch"},
         {"Feet", "foot"}, {"died", "die"},       {"loves", "love"},       {"saw", "saw"},
-        {"left", "left"}, {"better", "better"},  {"xyzzies", ""}};
+        {"left", "left"}, {"better", "better"},  {"xyzzies", ""},         {"was", "be"},
+        {"has", "have"}};
     for (const auto &[typed, entry] : cases) {
         EXPECT_EQ(thes.FindEntry(QString::fromUtf8(typed)), QString::fromUtf8(entry)) << typed;
         // Nothing found leaves the lookup of the word itself, with no meanings.
