@@ -294,8 +294,7 @@ std::string TLexBuilder::ModelSource() const
     std::ostringstream out;
     out << "// The models and the token table of cz.lex, derived once from WordNet 3.0 by\n"
            "// tolvane-lexbuild --print-models. They are part of the file format: changing them\n"
-           "// makes every existing database unreadable.\n"
-           "#include \"LexModels.h\"\n\nnamespace LexModels {\n\nnamespace {\n\n";
+           "// makes every existing database unreadable. Included by LexModels.cpp only.\n\n";
     PrintRows(out, "PointerTypeRows", types);
     PrintRows(out, "WordNumberRows", numbers);
     PrintRows(out, "CountRows", counts);
@@ -306,50 +305,6 @@ std::string TLexBuilder::ModelSource() const
         std::snprintf(buf, sizeof buf, "0x%02X", code);
         out << "    {" << buf << ", " << CString(text) << "},\n";
     }
-    out << "};\n\n} // namespace\n\n";
-    out << R"(const TLexModel &PointerTypes()
-{
-    static const TLexModel model{PointerTypeRows, 13, 13};
-    return model;
-}
-
-const TLexModel &WordNumbers()
-{
-    static const TLexModel model{WordNumberRows, 1, 28};
-    return model;
-}
-
-const TLexModel &Counts()
-{
-    static const TLexModel model{CountRows, 1, 129};
-    return model;
-}
-
-const TLexModel &Key()
-{
-    static const TLexModel model{KeyRows, KeySymbols, KeySymbols};
-    return model;
-}
-
-const TToken *Tokens()
-{
-    return TokenTable;
-}
-
-std::vector<std::pair<unsigned char, std::string>> TokenList()
-{
-    std::vector<std::pair<unsigned char, std::string>> list;
-    for (const TToken &token : TokenTable)
-        list.emplace_back(token.code, std::string(token.text));
-    return list;
-}
-
-int TokenCount()
-{
-    return int(sizeof TokenTable / sizeof TokenTable[0]);
-}
-
-} // namespace LexModels
-)";
+    out << "};\n";
     return out.str();
 }

@@ -19,8 +19,8 @@ public:
 
     // The database with the program's fixed models and token table.
     std::string Build() const;
-    // C++ source of LexModels.cpp derived from this data (run once when the format's tables are
-    // made; the program keeps the result).
+    // C++ source of LexModelTables.inc derived from this data (run once when the format's tables
+    // are made; the program keeps the result).
     std::string ModelSource() const;
 
     // Relation type of a WordNet pointer symbol, -1 for one the database does not keep.
