@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
@@ -54,6 +56,31 @@ inline void Press(QWidget *target, int key, const QString &text)
     QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &down);
     QApplication::sendEvent(target, &up);
+}
+
+// The caret at the end of the first word of a line, shown mid-window, ready for typing.
+inline void CaretAtWordEnd(QPlainTextEdit *editor, int line)
+{
+    QTextCursor cursor(editor->document()->findBlockByNumber(line));
+    cursor.movePosition(QTextCursor::EndOfWord);
+    editor->setTextCursor(cursor);
+    editor->centerCursor();
+    QApplication::processEvents();
+}
+
+// One key press per iteration, typing and rubbing out in turn so the document keeps its size;
+// the frame is repainted each time, as the screen would be.
+inline void TypeAndRubOut(benchmark::State &state, QWidget *editor, QWidget *frame)
+{
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            Press(editor, Qt::Key_Backspace, QString());
+        else
+            Press(editor, Qt::Key_S, QStringLiteral("s"));
+        typed = !typed;
+        frame->repaint();
+    }
 }
 
 // Runs the registered benchmarks. The application folder is a fresh temporary one, which

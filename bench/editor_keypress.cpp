@@ -29,21 +29,8 @@ void KeyPressBench(benchmark::State &state, bool wrap)
     TDictEditor *editor = frame.plMain();
     editor->SetWordWrap(wrap);
     editor->setPlainText(Poem(5000));
-    QTextCursor cursor(editor->document()->findBlockByNumber(2500));
-    cursor.movePosition(QTextCursor::EndOfWord);
-    editor->setTextCursor(cursor);
-    editor->centerCursor();
-    QApplication::processEvents();
-    bool typed = false;
-    for (auto _ : state) {
-        // Type and rub out in turn, so the document stays the same size.
-        if (typed)
-            bench::Press(editor, Qt::Key_Backspace, QString());
-        else
-            bench::Press(editor, Qt::Key_S, QStringLiteral("s"));
-        typed = !typed;
-        frame.repaint();
-    }
+    bench::CaretAtWordEnd(editor, 2500);
+    bench::TypeAndRubOut(state, editor, &frame);
     state.counters["rows"] = editor->DisplayLineCount();
 }
 

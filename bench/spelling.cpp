@@ -41,21 +41,8 @@ void KeyPressBench(benchmark::State &state, bool spelling)
     TDictEditor *editor = frame.plMain();
     editor->Highlighter()->SetLiveSpelling(spelling);
     editor->setPlainText(Poem(5000));
-    QTextCursor cursor(editor->document()->findBlockByNumber(2502)); // the misspelled line
-    cursor.movePosition(QTextCursor::EndOfWord);
-    editor->setTextCursor(cursor);
-    editor->centerCursor();
-    QApplication::processEvents();
-    bool typed = false;
-    for (auto _ : state) {
-        // Type and rub out in turn, so the document stays the same size.
-        if (typed)
-            bench::Press(editor, Qt::Key_Backspace, QString());
-        else
-            bench::Press(editor, Qt::Key_S, QStringLiteral("s"));
-        typed = !typed;
-        frame.repaint();
-    }
+    bench::CaretAtWordEnd(editor, 2502); // the misspelled line
+    bench::TypeAndRubOut(state, editor, &frame);
     state.counters["lines"] = editor->document()->blockCount();
 }
 

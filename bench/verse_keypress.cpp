@@ -39,20 +39,8 @@ void KeyPressBench(benchmark::State &state, bool wrap)
     TDictEditor *editor = frame.plMain();
     editor->SetWordWrap(wrap);
     editor->setPlainText(bench::RepeatVerses(bench::WrappingSonnet, 5000).join(QLatin1Char('\n')));
-    QTextCursor cursor(editor->document()->findBlockByNumber(2500));
-    cursor.movePosition(QTextCursor::EndOfWord);
-    editor->setTextCursor(cursor);
-    editor->centerCursor();
-    QApplication::processEvents();
-    bool typed = false;
-    for (auto _ : state) {
-        if (typed)
-            bench::Press(editor, Qt::Key_Backspace, QString());
-        else
-            bench::Press(editor, Qt::Key_S, QStringLiteral("s"));
-        typed = !typed;
-        frame.repaint();
-    }
+    bench::CaretAtWordEnd(editor, 2500);
+    bench::TypeAndRubOut(state, editor, &frame);
     state.counters["rows"] = editor->DisplayLineCount();
     state.counters["form_rows"] = frame.VerseFormLines().size();
 }
