@@ -2,29 +2,10 @@
 // damaged block must give ELexError; a decoded one must survive a write and a second read.
 #include "IndexLookup.h"
 #include "LexError.h"
-#include "LexModels.h"
+#include "LexFuzz.h"
 
-#include <cstdlib>
-
-namespace {
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-const TDataCompressor &Tokens()
-{
-    static const TDataCompressor tokens = [] {
-        TDataCompressor t;
-        t.SetTokens(LexModels::TokenList());
-        return t;
-    }();
-    return tokens;
-}
-
-} // namespace
+using lexfuzz::Check;
+using lexfuzz::Tokens;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,31 +1,11 @@
 // Decodes arbitrary bytes as a word-explorer sense record: a damaged record must give
 // ELexError; a decoded one must keep its pointers through a write and a second read.
-#include "DataCompressor.h"
 #include "LexError.h"
-#include "LexModels.h"
+#include "LexFuzz.h"
 #include "Synset.h"
 
-#include <cstdlib>
-
-namespace {
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-const TDataCompressor &Tokens()
-{
-    static const TDataCompressor tokens = [] {
-        TDataCompressor t;
-        t.SetTokens(LexModels::TokenList());
-        return t;
-    }();
-    return tokens;
-}
-
-} // namespace
+using lexfuzz::Check;
+using lexfuzz::Tokens;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
