@@ -3,17 +3,14 @@
 // What the word-explorer fuzz targets share: a failed check aborts, so libFuzzer reports it,
 // and the program's own token table decodes the input.
 #include "DataCompressor.h"
+#include "FuzzCheck.h"
 #include "LexModels.h"
 
 #include <cstdlib>
 
 namespace lexfuzz {
 
-inline void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 inline const TDataCompressor &Tokens()
 {

@@ -2,18 +2,11 @@
 // and however the line ends are mixed, the file must come back byte for byte, and reading it
 // again must give the same text.
 #include "DocumentFile.h"
+#include "FuzzCheck.h"
 
 #include <cstdlib>
 
-namespace {
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-} // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

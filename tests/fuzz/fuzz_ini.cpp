@@ -3,6 +3,7 @@
 // only (or inserts whole lines), reads back, leaves every other key's value alone, and writing the
 // same value again changes nothing.
 #include "AppFolders.h"
+#include "FuzzCheck.h"
 #include "IniFile.h"
 #include "Settings.h"
 
@@ -17,11 +18,7 @@
 
 namespace {
 
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 // Writes end in fsync (QSaveFile); on a RAM disk that costs nothing, so prefer one.
 QString TempTemplate()

@@ -1,5 +1,6 @@
 // Runs the editor's word and address finders over arbitrary lines: every token and address must
 // lie inside the line, in order and without overlap, and no address may begin or end on a blank.
+#include "FuzzCheck.h"
 #include "SpellTokens.h"
 #include "TextLinks.h"
 
@@ -7,11 +8,7 @@
 
 namespace {
 
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 template <typename T> void CheckRanges(const std::vector<T> &ranges, int size)
 {

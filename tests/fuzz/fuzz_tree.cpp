@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as a binary node stream and as a text outline in both encodings. Bad
 // input may only end in the readers' error; whatever was read must survive a second write and
 // read unchanged.
+#include "FuzzCheck.h"
 #include "MTStream.h"
 
 #include <QBuffer>
@@ -9,11 +10,7 @@
 
 namespace {
 
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 QByteArray Written(const TMTNodes &nodes, int form)
 {

@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the word-list text parser of tolvane-cli. A parse either throws the
 // parser's own error or yields entries whose fields survive an escape and unescape unchanged,
 // and whose text form parses back to the same entries.
+#include "FuzzCheck.h"
 #include "WordListTsv.h"
 
 #include <cstdlib>
@@ -9,11 +10,7 @@
 
 namespace {
 
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 std::string Format(const TWordListEntries &entries)
 {

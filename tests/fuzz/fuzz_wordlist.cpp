@@ -2,6 +2,7 @@
 // plain decoder: both must agree on success, on the entries, and on the last-duplicate rule;
 // a failure must leave nothing behind; a loaded list must survive a write and reload.
 #include "DIAnsiStringHash.h"
+#include "FuzzCheck.h"
 
 #include <cstdlib>
 #include <map>
@@ -10,11 +11,7 @@
 
 namespace {
 
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::Check;
 
 using TEntries = std::vector<std::pair<std::string, std::string>>;
 
