@@ -17,7 +17,6 @@
 #include "Event.h"
 #include "FontWalk.h"
 #include "LexBaseForms.h"
-#include "PageActivation.h"
 #include "PageAware.h"
 #include "Settings.h"
 #include "Syllables.h"
@@ -623,20 +622,15 @@ int TFrameAdvanced::WebTabCount() const
     return webTabs_->Count();
 }
 
-// Panels that work or build only while their page is the current one hear of every change.
+// Panels that work or build only while their page is the current one (the DICT panel, the
+// visual thesaurus, the web dictionaries) hear of every change.
 void TFrameAdvanced::PageControl1Change(int index)
 {
     QWidget *current = pageControl_->widget(index);
     for (int i = 0; i < pageControl_->count(); ++i) {
         QWidget *page = pageControl_->widget(i);
         for (TDictFrame *panel : page->findChildren<TDictFrame *>(Qt::FindDirectChildrenOnly))
-            if (auto *activation = dynamic_cast<TPageActivation *>(panel))
-                activation->ShowTree(page == current);
+            if (auto *aware = dynamic_cast<TPageAware *>(panel))
+                aware->SetActive(page == current);
     }
-    QWidget *online = pageControl_->findChild<QWidget *>(QStringLiteral("tbOnlineLookup"));
-    if (online)
-        if (auto *panel = dynamic_cast<TPageAware *>(
-                online->findChild<QObject *>(QStringLiteral("TfrmOnline"))))
-            panel->SetActive(current == online);
-    webTabs_->PageChanged(current);
 }

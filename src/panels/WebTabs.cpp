@@ -76,14 +76,6 @@ void TWebTabs::Rebuild()
     }
 }
 
-void TWebTabs::PageChanged(QWidget *current)
-{
-    for (const QPointer<QWidget> &tab : tabs_)
-        if (tab)
-            if (auto *aware = dynamic_cast<TPageAware *>(tab->findChild<QObject *>(GenericOnline)))
-                aware->SetActive(tab == current);
-}
-
 int TWebTabs::Count() const
 {
     int count = 0;

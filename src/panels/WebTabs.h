@@ -20,7 +20,6 @@ public:
     // Whether the enabled entries of the settings differ from those the pages were built from
     // (a change made while the host's mode was not current).
     bool Stale() const;
-    void PageChanged(QWidget *current);
     int Count() const;
 
     // The entries ("name=template") of a list whose names are enabled for lookups.

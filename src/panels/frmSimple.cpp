@@ -4,7 +4,6 @@
 #include "DictFrame.h"
 #include "DictionaryList.h"
 #include "Event.h"
-#include "PageActivation.h"
 #include "PageAware.h"
 #include "Settings.h"
 #include "SideBySideLayout.h"
@@ -324,9 +323,8 @@ void TFrameSimple::pgcntrlSimpleChange(int index)
 {
     QWidget *current = pages_->widget(index);
     SetPageActive(PanelIn("pnlOnline", "TfrmOnline"), current == Page(QStringLiteral("tbOnline")));
-    if (auto *tree =
-            dynamic_cast<TPageActivation *>(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus")))
-        tree->ShowTree(current == Page(QStringLiteral("tbVisualThesaurus")));
+    SetPageActive(PanelIn("pnlVisualThesaurus", "TfrmVisualThesaurus"),
+                  current == Page(QStringLiteral("tbVisualThesaurus")));
     for (const QPointer<QWidget> &tab : webTabs_)
         if (tab)
             SetPageActive(tab->findChild<QObject *>(GenericOnline), tab == current);

@@ -16,9 +16,9 @@ class TEvent;
 // at the main window's first activation.
 //
 // Seams for panels of other parts, used when those classes are registered: the DICT panel
-// ("TfrmOnline") and each web dictionary panel ("TfrmGenericOnline") hear of page changes as
-// TPageAware, the visual thesaurus ("TfrmVisualThesaurus") through invokable ShowTree(bool); a
-// web dictionary panel gets its URL template as a TUrlTemplatePanel.
+// ("TfrmOnline"), each web dictionary panel ("TfrmGenericOnline") and the visual thesaurus
+// ("TfrmVisualThesaurus") hear of page changes as TPageAware; a web dictionary panel gets its
+// URL template as a TUrlTemplatePanel.
 class TFrameSimple : public QWidget
 {
     Q_OBJECT

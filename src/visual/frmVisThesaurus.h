@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DictFrame.h"
-#include "PageActivation.h"
+#include "PageAware.h"
 #include "Thesaurus.h"
 #include "ThesaurusTree.h"
 
@@ -14,7 +14,7 @@ class TUpDown;
 // The visual thesaurus: the lookup word in the middle of a hyperbolic tree, the words of one
 // context around it and their own synonyms beyond. A click on a word makes it the current
 // word. The tree is built only while its page is the active one.
-class TfrmVisualThesaurus : public TDictFrame, public TPageActivation
+class TfrmVisualThesaurus : public TDictFrame, public TPageAware
 {
     Q_OBJECT
 
@@ -23,7 +23,8 @@ public:
     ~TfrmVisualThesaurus() override;
     static void Register();
 
-    void ShowTree(bool active) override;
+    void ShowTree(bool active);
+    void SetActive(bool active) override { ShowTree(active); }
 
     TMetaTree *MetaTree1() const { return metaTree_; }
     TContextBox *ComboBox1() const { return comboBox_; }

@@ -1,14 +1,18 @@
 #include "ShellFixture.h"
 
+#include "../components/ThesaurusFiles.h"
+
 #include "Common.h"
 #include "FrameAdvanced.h"
 #include "LookupBox.h"
 #include "MainMenus.h"
+#include "MetaTree.h"
 #include "PanelDocking.h"
 #include "PronunciationBar.h"
 #include "frmCombined.h"
 #include "frmRhymeLines.h"
 #include "frmSimple.h"
+#include "frmVisThesaurus.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -234,4 +238,40 @@ TEST_F(LookupModeTest, ChosenPronunciationSurvivesAMenuAndTheWindowComingBack)
     VisitMenuAndAnotherWindow();
     EXPECT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
     EXPECT_EQ(tabs->currentIndex(), 1);
+}
+
+// Each mode's host tells the visual thesaurus when its page becomes current: only then is the
+// tree built for the current word.
+TEST_F(LookupModeTest, VisualThesaurusBuildsItsTreeWhenItsPageBecomesCurrent)
+{
+    WriteThesaurus(dir, QStringLiteral("thesaurus"), {{"love", {"(noun)|passion|affection"}}});
+    WriteSettings();
+    TfrmRhymeDict *window = StartShown();
+    auto *advanced = qobject_cast<TFrameAdvanced *>(window->FrameAdvanced());
+    ASSERT_NE(advanced, nullptr);
+    Data()->actAdvanced->trigger(); // Lookup mode places its panels on first showing
+    ASSERT_EQ(Dict().GetMode(), 0);
+    struct THost
+    {
+        QTabWidget *pages;
+        QWidget *page;
+        int mode;
+    };
+    for (const THost &host :
+         {THost{Simple()->pgcntrlSimple(), Simple()->Page(QStringLiteral("tbVisualThesaurus")), 0},
+          THost{advanced->PageControl1(),
+                advanced->PageControl1()->findChild<QWidget *>(
+                    QStringLiteral("tbHyperbolicThesaurus")),
+                1}}) {
+        if (Dict().GetMode() != host.mode)
+            Data()->actAdvanced->trigger();
+        Dict().SetWordNow(QStringLiteral("love")); // a mode switch may empty the word
+        ASSERT_NE(host.page, nullptr);
+        auto *panel = host.page->findChild<TfrmVisualThesaurus *>();
+        ASSERT_NE(panel, nullptr) << host.mode;
+        EXPECT_EQ(panel->MetaTree1()->Root(), nullptr) << host.mode;
+        host.pages->setCurrentWidget(host.page);
+        ASSERT_NE(panel->MetaTree1()->Root(), nullptr) << host.mode;
+        EXPECT_EQ(panel->MetaTree1()->Root()->Text(), QStringLiteral("love")) << host.mode;
+    }
 }
