@@ -1,5 +1,6 @@
 #include "DictEditor.h"
 #include "EditorSearch.h"
+#include "FrameFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,23 @@ TEST_F(PersistentBlock, ANewSelectionOrSwitchingTheModeOffEndsTheKeptBlock)
         EXPECT_TRUE(Shown().isEmpty());
         EXPECT_NE(Copied(), "two");
     }
+}
+
+using PickInPersistentMode = FrameFixture;
+
+TEST_F(PickInPersistentMode, APickedWordReplacesTheWordAtTheCaretAndTheBlockStays)
+{
+    editor()->SetPersistentBlocks(true);
+    SetText(QStringLiteral("the cat sat"), 8);
+    QTest::keyClick(editor(), Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(editor(), Qt::Key_Home);
+    QTest::keyClick(editor(), Qt::Key_Right, Qt::ControlModifier);
+    Dict().SetPickedWord(QStringLiteral("dog"));
+    EXPECT_EQ(editor()->toPlainText(), "the dog sat");
+    EXPECT_EQ(editor()->textCursor().position(), 7);
+    QApplication::clipboard()->clear();
+    editor()->Copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "sat");
 }
 
 } // namespace
