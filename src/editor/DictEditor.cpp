@@ -732,30 +732,21 @@ bool TDictEditor::HasSelection() const
 // type keep the selection first, so that the base class neither drops nor replaces it.
 bool TDictEditor::PersistentKeyPress(QKeyEvent *event)
 {
+    const TBlockKey role = ClassifyBlockKey(*event);
     if (event->matches(QKeySequence::Cut))
         Cut();
     else if (event->matches(QKeySequence::Copy))
         Copy();
     else if (event->matches(QKeySequence::Paste))
         Paste();
+    else if (role == TBlockKey::Delete && held_.Touches(textCursor().position()) && !isReadOnly())
+        RemoveHeldBlock();
     else {
-        switch (ClassifyBlockKey(*event)) {
-        case TBlockKey::Move:
-        case TBlockKey::Type:
+        if (role == TBlockKey::Move || role == TBlockKey::Type)
             HoldSelection();
-            break;
-        case TBlockKey::Extend:
+        else if (role == TBlockKey::Extend)
             ResumeHeldBlock();
-            break;
-        case TBlockKey::Delete:
-            if (!held_.Touches(textCursor().position()) || isReadOnly())
-                return false;
-            RemoveHeldBlock();
-            return true;
-        case TBlockKey::Other:
-            break;
-        }
-        return false;
+        return false; // the base class does the rest
     }
     return true;
 }
