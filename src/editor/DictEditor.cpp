@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -40,12 +41,19 @@ protected:
     }
 };
 
-// Marks the extra selections that show the block, so that any others are kept.
+// Mark the extra selections that show a column block or a kept block, so that any others are
+// kept.
 constexpr int BlockPieceProperty = QTextFormat::UserProperty + 0x1b;
+constexpr int HeldBlockProperty = QTextFormat::UserProperty + 0x1c;
 
 bool IsBlockPiece(const QTextEdit::ExtraSelection &selection)
 {
     return selection.format.hasProperty(BlockPieceProperty);
+}
+
+bool IsHeldBlock(const QTextEdit::ExtraSelection &selection)
+{
+    return selection.format.hasProperty(HeldBlockProperty);
 }
 
 // Pasted or typed text as lines, without the empty one after a final line break.
@@ -275,6 +283,8 @@ void TDictEditor::keyPressEvent(QKeyEvent *event)
     }
     if (ExtendBlockByKey(event) || (block_ && BlockKeyPress(event)))
         return;
+    if (persistentBlocks_ && PersistentKeyPress(event))
+        return;
     if (SmartTabs && event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier &&
         !isReadOnly() && SmartTab())
         return;
@@ -294,6 +304,12 @@ void TDictEditor::mousePressEvent(QMouseEvent *event)
     }
     if (left)
         EndBlockSelection();
+    if (left && persistentBlocks_) {
+        if (event->modifiers() & Qt::ShiftModifier)
+            ResumeHeldBlock();
+        else
+            HoldSelection(); // a drag from here selects a new block
+    }
     QPlainTextEdit::mousePressEvent(event);
 }
 
@@ -365,13 +381,14 @@ std::unique_ptr<QMenu> TDictEditor::ContextMenu(const QPoint &viewportPos)
 {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(viewportPos));
     AddSpellingEntries(*menu, *this, *highlighter_, cursorForPosition(viewportPos), ReportError);
-    if (block_)
+    if (block_ || persistentBlocks_)
         RouteEditEntriesToBlock(*menu);
     return menu;
 }
 
-// The standard entries act on the plain selection, which a block leaves empty. Paste keeps
-// the state the menu gave it (editable, text on the clipboard).
+// The standard entries act on the plain selection, which a column block or a kept block leaves
+// empty, and Paste would replace it. Paste keeps the state the menu gave it (editable, text on
+// the clipboard).
 void TDictEditor::RouteEditEntriesToBlock(QMenu &menu)
 {
     auto route = [&](const char *name, const std::function<void()> &command) {
@@ -382,10 +399,10 @@ void TDictEditor::RouteEditEntriesToBlock(QMenu &menu)
         }
         return action;
     };
-    const bool removable = HasBlockSelection() && !isReadOnly();
+    const bool removable = HasSelection() && !isReadOnly();
     const std::pair<QAction *, bool> entries[] = {
         {route("edit-cut", [this] { Cut(); }), removable},
-        {route("edit-copy", [this] { Copy(); }), HasBlockSelection()},
+        {route("edit-copy", [this] { Copy(); }), HasSelection()},
         {route("edit-delete", [this] { DeleteBlock(); }), removable}};
     for (const auto &[action, enabled] : entries)
         if (action)
@@ -397,6 +414,10 @@ void TDictEditor::DeleteBlock()
 {
     if (block_)
         EditBlock([block = *block_](QTextDocument &text) { return RemoveBlock(text, block); });
+    else if (held_.IsHeld())
+        RemoveHeldBlock();
+    else
+        textCursor().removeSelectedText();
 }
 
 void TDictEditor::contextMenuEvent(QContextMenuEvent *event)
@@ -480,6 +501,7 @@ void TDictEditor::SetBlockSelection(TBlockPoint anchor, TBlockPoint head)
     }
     // Watched only while there is a block, so that plain typing pays nothing for it.
     if (!block_) {
+        DropHeldBlock(); // one block at a time
         blockCaretWatch_ = connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
             if (!editingBlock_)
                 EndBlockSelection();
@@ -602,11 +624,11 @@ void TDictEditor::InsertIntoBlock(const QString &text)
 
 void TDictEditor::Cut()
 {
-    if (!block_) {
+    if (!block_ && !held_.IsHeld()) {
         cut();
         return;
     }
-    if (!HasBlockSelection() || isReadOnly())
+    if (!HasSelection() || isReadOnly())
         return;
     Copy();
     DeleteBlock();
@@ -614,15 +636,17 @@ void TDictEditor::Cut()
 
 void TDictEditor::Copy()
 {
-    if (!block_)
-        copy();
-    else if (HasBlockSelection())
+    if (block_ ? HasBlockSelection() : held_.IsHeld())
         QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
+    else if (!block_)
+        copy();
 }
 
 void TDictEditor::Paste()
 {
     if (!block_) {
+        if (persistentBlocks_)
+            HoldSelection();
         paste();
         return;
     }
@@ -633,10 +657,10 @@ void TDictEditor::Paste()
 
 QMimeData *TDictEditor::createMimeDataFromSelection() const
 {
-    if (!block_)
+    if (!block_ && !held_.IsHeld())
         return QPlainTextEdit::createMimeDataFromSelection();
     auto data = std::make_unique<QMimeData>();
-    data->setText(BlockText());
+    data->setText(block_ ? BlockText() : held_.Text());
     return data.release(); // the caller owns it
 }
 
@@ -645,10 +669,7 @@ void TDictEditor::ShowBlock()
     QList<QTextEdit::ExtraSelection> selections = extraSelections();
     selections.removeIf(IsBlockPiece);
     if (block_ && block_->HasWidth()) {
-        QTextCharFormat format;
-        format.setBackground(palette().brush(QPalette::Highlight));
-        format.setForeground(palette().brush(QPalette::HighlightedText));
-        format.setProperty(BlockPieceProperty, true);
+        const QTextCharFormat format = SelectionFormat(BlockPieceProperty);
         for (int number = block_->Top(); number <= block_->Bottom(); ++number) {
             const QTextBlock paragraph = document()->findBlockByNumber(number);
             const int length = paragraph.length() - 1;
@@ -691,4 +712,128 @@ void TDictEditor::PaintCarets()
         painter.fillRect(x, rect.top(), std::max(1, cursorWidth()), rect.height(),
                          palette().text());
     }
+}
+
+// --- persistent blocks -------------------------------------------------------------------------
+
+void TDictEditor::SetPersistentBlocks(bool on)
+{
+    persistentBlocks_ = on;
+    if (!on)
+        DropHeldBlock();
+}
+
+bool TDictEditor::HasSelection() const
+{
+    return textCursor().hasSelection() || HasBlockSelection() || held_.IsHeld();
+}
+
+// A key in persistent-block mode: true when it was handled here. Keys that move the caret or
+// type keep the selection first, so that the base class neither drops nor replaces it.
+bool TDictEditor::PersistentKeyPress(QKeyEvent *event)
+{
+    const TBlockKey role = ClassifyBlockKey(*event);
+    if (event->matches(QKeySequence::Cut))
+        Cut();
+    else if (event->matches(QKeySequence::Copy))
+        Copy();
+    else if (event->matches(QKeySequence::Paste))
+        Paste();
+    else if (role == TBlockKey::Delete && held_.Touches(textCursor().position()) && !isReadOnly())
+        RemoveHeldBlock();
+    else {
+        if (role == TBlockKey::Move || role == TBlockKey::Type)
+            HoldSelection();
+        else if (role == TBlockKey::Extend)
+            ResumeHeldBlock();
+        return false; // the base class does the rest
+    }
+    return true;
+}
+
+void TDictEditor::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (persistentBlocks_ && !event->commitString().isEmpty())
+        HoldSelection();
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+// The plain selection becomes the kept block, and the caret stays where it was, off it.
+void TDictEditor::HoldSelection()
+{
+    QTextCursor caret = textCursor();
+    if (!caret.hasSelection())
+        return;
+    held_.Hold(caret);
+    caret.clearSelection();
+    setTextCursor(caret);
+    if (!heldTextWatch_) {
+        // Follows the edits around it; gone with its last character.
+        heldTextWatch_ = connect(document(), &QTextDocument::contentsChanged, this, [this] {
+            if (held_.IsHeld())
+                ShowHeldBlock();
+            else
+                DropHeldBlock();
+        });
+        // A new selection (Shift, a drag, Select All, a find) is the new block.
+        heldSelectionWatch_ = connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+            if (textCursor().hasSelection())
+                DropHeldBlock();
+        });
+    }
+    ShowHeldBlock();
+    emit selectionChanged();
+}
+
+// Shift with the caret at an edge of the kept block extends it from there; anywhere else it
+// starts a new one.
+void TDictEditor::ResumeHeldBlock()
+{
+    if (!held_.IsHeld())
+        return;
+    const QTextCursor resumed = held_.ResumedAt(textCursor().position());
+    if (resumed.isNull())
+        DropHeldBlock();
+    else
+        setTextCursor(resumed); // the selection watch lets the kept copy go
+}
+
+void TDictEditor::RemoveHeldBlock()
+{
+    QTextCursor block = held_.Selection();
+    DropHeldBlock();
+    if (!isReadOnly())
+        block.removeSelectedText(); // one undo step
+}
+
+void TDictEditor::DropHeldBlock()
+{
+    if (!heldTextWatch_)
+        return;
+    held_.Clear();
+    disconnect(heldTextWatch_);
+    disconnect(heldSelectionWatch_);
+    heldTextWatch_ = {};
+    heldSelectionWatch_ = {};
+    ShowHeldBlock();
+    emit selectionChanged();
+}
+
+void TDictEditor::ShowHeldBlock()
+{
+    QList<QTextEdit::ExtraSelection> selections = extraSelections();
+    selections.removeIf(IsHeldBlock);
+    if (held_.IsHeld())
+        selections << QTextEdit::ExtraSelection{held_.Selection(),
+                                                SelectionFormat(HeldBlockProperty)};
+    setExtraSelections(selections);
+}
+
+QTextCharFormat TDictEditor::SelectionFormat(int property) const
+{
+    QTextCharFormat format;
+    format.setBackground(palette().brush(QPalette::Highlight));
+    format.setForeground(palette().brush(QPalette::HighlightedText));
+    format.setProperty(property, true);
+    return format;
 }

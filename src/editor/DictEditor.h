@@ -2,6 +2,7 @@
 
 #include "BlockSelection.h"
 #include "ParagraphCursor.h"
+#include "PersistentBlock.h"
 
 #include <QPlainTextEdit>
 
@@ -58,6 +59,13 @@ public:
     QString BlockText() const;
     void SetBlockSelection(TBlockPoint anchor, TBlockPoint head);
     void EndBlockSelection();
+    // Persistent blocks: a selection stays when the caret moves away. Typing, Enter and Paste
+    // go in at the caret and leave it alone; Cut, Copy and Delete act on it wherever the caret
+    // is, Backspace and Delete only with the caret at it. Off unless switched on.
+    bool PersistentBlocks() const { return persistentBlocks_; }
+    void SetPersistentBlocks(bool on);
+    // Something for Cut and Copy: a plain selection, a column block or a kept block.
+    bool HasSelection() const;
     // The Edit commands, for a block as for a plain selection (copy() and cut() of the base
     // class see only the plain one).
     void Cut();
@@ -102,6 +110,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     void UpdateCaretWidth();
@@ -122,6 +131,13 @@ private:
     void PaintCarets();
     void RouteEditEntriesToBlock(QMenu &menu);
     void DeleteBlock();
+    bool PersistentKeyPress(QKeyEvent *event);
+    void HoldSelection();
+    void ResumeHeldBlock();
+    void RemoveHeldBlock();
+    void DropHeldBlock();
+    void ShowHeldBlock();
+    QTextCharFormat SelectionFormat(int property) const;
 
     TEditorHighlighter *highlighter_ = nullptr;
     int laidOutTo_ = 0; // the paragraphs before it are laid out
@@ -133,6 +149,10 @@ private:
     bool editingBlock_ = false; // the block's own edits and caret moves keep it
     QMetaObject::Connection blockCaretWatch_;
     QMetaObject::Connection blockSelectionWatch_;
+    bool persistentBlocks_ = false;
+    TPersistentBlock held_; // a selection the caret has left
+    QMetaObject::Connection heldTextWatch_;
+    QMetaObject::Connection heldSelectionWatch_;
 };
 
 // True for Page Up, Page Down, End, Home and the four arrow keys.

@@ -410,8 +410,10 @@ void TFrameAdvanced::InsertPickedWord(QObject *)
         QTextCursor cursor = plMain_->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(position.DocumentPosition(), QTextCursor::KeepAnchor);
+        // Replaced through a cursor of its own: showing the span as a selection first would
+        // make it a new block and drop a kept one.
+        cursor.insertText(TDictionaryList::Instance().GetPickedWord());
         plMain_->setTextCursor(cursor);
-        plMain_->insertPlainText(TDictionaryList::Instance().GetPickedWord());
     }
     plMain_->setFocus();
 }

@@ -36,9 +36,10 @@ TEditorOptions::TEditorOptions(const TOptionsContext &context, QWidget *parent)
     const TDictSettings &settings = TDictSettings::Instance();
     wordWrap_ =
         AddCheck(tr("Word Wrap"), QStringLiteral("ckWordWrap"), settings.GetEditorWordWrap());
-    // The editor has no persistent-block mode yet: the box shows and keeps the stored choice.
-    persistentBlocks_ = AddCheck(tr("Persistent Blocks"), QStringLiteral("ckPersistentBlocks"),
-                                 settings.GetPersistentBlocks(false));
+    // The editor's own state: the stored choice is applied only by this page.
+    persistentBlocks_ =
+        AddCheck(tr("Persistent Blocks"), QStringLiteral("ckPersistentBlocks"),
+                 editor_ ? editor_->PersistentBlocks() : settings.GetPersistentBlocks(false));
     smartTabs_ = AddCheck(tr("Smart Tabs"), QStringLiteral("ckSmartTabs"),
                           editor_ ? editor_->SmartTabs : settings.GetSmartTabs(false));
     syllablesFromDictionary_ = AddCheck(tr("Count syllables by pronunciation"),
@@ -84,6 +85,8 @@ void TEditorOptions::Apply()
     if (editor_)
         editor_->SetWordWrap(wordWrap_->isChecked());
     settings.SetEditorWordWrap(wordWrap_->isChecked());
+    if (editor_)
+        editor_->SetPersistentBlocks(persistentBlocks_->isChecked());
     settings.SetPersistentBlocks(persistentBlocks_->isChecked());
     if (editor_)
         editor_->SmartTabs = smartTabs_->isChecked();

@@ -659,13 +659,14 @@ void TfrmRhymeDict::UpdateEditActions()
         action->setEnabled(focused);
 }
 
-// Cut and Copy follow the editor's selection, plain or block, or else the lookup box's.
+// Cut and Copy follow the editor's selection (plain, column or kept block), or else the lookup
+// box's.
 void TfrmRhymeDict::UpdateSelectionActions(bool editorFocused)
 {
     QPlainTextEdit *editor = Editor();
     const auto *verse = qobject_cast<const TDictEditor *>(editor);
     const bool selection =
-        editorFocused ? editor->textCursor().hasSelection() || (verse && verse->HasBlockSelection())
+        editorFocused ? (verse ? verse->HasSelection() : editor->textCursor().hasSelection())
                       : lookup_->lineEdit()->hasSelectedText();
     actions_->EditCut1->setEnabled(selection);
     actions_->EditCopy1->setEnabled(selection);

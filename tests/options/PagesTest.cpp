@@ -86,6 +86,21 @@ TEST_F(PagesTest, EditorPageLoadsStoredValuesAndSetsTheEditor)
     }
 }
 
+TEST_F(PagesTest, EditorPageShowsAndSwitchesTheEditorsPersistentBlocks)
+{
+    // Stored on but not applied at start: the page shows the editor's own state.
+    Settings("[MainForm]\r\nFileHistoryCount=8\r\n[Editor]\r\nPersistentBlocks=1\r\n");
+    for (const bool on : {true, false}) {
+        auto form = Form();
+        auto *page = PageOf<TEditorOptions>(*form);
+        EXPECT_EQ(page->ckPersistentBlocks()->isChecked(), !on);
+        page->ckPersistentBlocks()->setChecked(on);
+        Ok(*form);
+        EXPECT_EQ(editor.PersistentBlocks(), on);
+        EXPECT_EQ(Store().GetPersistentBlocks(!on), on);
+    }
+}
+
 TEST_F(PagesTest, FontPagesEditTheirOwnStoredFont)
 {
     Settings("[MainForm]\r\nEnableUIFonts=1\r\n"
