@@ -46,6 +46,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 QWidget *Placeholder(QWidget *parent, const char *name)
@@ -371,8 +372,10 @@ void TfrmRhymeDict::FirstActivate()
     if (dict.GetMode() == 1)
         step([this] { data_->Execute(data_->FileNew1, false); });
     // Shown after this step has painted the window, not over a blank one.
-    if (settings.IsFirstRun())
-        QTimer::singleShot(0, this, [this] { actions_->actAbout->trigger(); });
+    if (settings.IsFirstRun()) {
+        welcomePending_ = true;
+        QTimer::singleShot(0, this, [this] { ShowWelcome(); });
+    }
     updateTimer_.start();
     BuildSamples();
 }
@@ -728,6 +731,16 @@ void TfrmRhymeDict::ShowAbout()
     about.exec();
 }
 
+// A document named at start opens once the first run's About box is closed: an error opening
+// it would otherwise come up under the box, out of sight.
+void TfrmRhymeDict::ShowWelcome()
+{
+    actions_->actAbout->trigger();
+    welcomePending_ = false;
+    if (!documentAfterWelcome_.isEmpty())
+        OpenDocument(std::exchange(documentAfterWelcome_, QString()));
+}
+
 void TfrmRhymeDict::RebuildReopen()
 {
     FillHistoryMenu(menus_->mnuReopen);
@@ -759,6 +772,10 @@ void TfrmRhymeDict::FillHistoryMenu(QMenu *menu)
 void TfrmRhymeDict::OpenDocument(const QString &path)
 {
     FirstActivate(); // its new document must not replace this one
+    if (welcomePending_) {
+        documentAfterWelcome_ = path;
+        return;
+    }
     if (!IsCadenzio())
         data_->actAdvanced->trigger();
     SetLastFolder(QFileInfo(path).absolutePath());

@@ -4,6 +4,7 @@
 #include "DocumentCommands.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
@@ -59,4 +60,51 @@ TEST_F(OpenDocumentTest, ADocumentNamedAtStartSwitchesToTheEditorAndAsksAboutCha
     window->Editor()->insertPlainText("my own ");
     window->OpenDocument(path);
     EXPECT_EQ(window->Editor()->toPlainText(), "my own glove\n");
+}
+
+TEST_F(OpenDocumentTest, OnAFirstRunTheDocumentOpensOnceTheAboutBoxIsClosed)
+{
+    UseEditorFrame();
+    // Each modal window as it comes up, with any modal window it stands over.
+    QStringList seen;
+    QObject::connect(&modalTimer, &QTimer::timeout, [&seen] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        QString entry = QString::fromLatin1(modal->metaObject()->className());
+        if (const auto *box = qobject_cast<QMessageBox *>(modal))
+            entry += ": " + box->text().section(' ', 0, 2);
+        for (const QWidget *other : QApplication::topLevelWidgets())
+            if (other != modal && other->isVisible() && other->isModal())
+                entry += " over " + QString::fromLatin1(other->metaObject()->className());
+        seen << entry;
+        modal->close();
+    });
+    const struct
+    {
+        const char *file;
+        QStringList modals;
+    } cases[] = {
+        {"verse.txt", {"TAboutForm"}},
+        {"missing.txt", {"TAboutForm", "QMessageBox: Cannot open file"}},
+    };
+    dir.write("verse.txt", "glove\n");
+    for (const auto &c : cases) {
+        QFile::remove(dir.file("settings.ini"));
+        Restart();
+        seen.clear();
+        modalTimer.start(10);
+        TfrmRhymeDict *window = Start();
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(Settings().IsFirstRun());
+        // As the program starts: shown, then the document named on the command line.
+        window->show();
+        const QString path = dir.file(c.file);
+        QTimer::singleShot(0, window, [window, path] { window->OpenDocument(path); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return seen.size() >= c.modals.size(); }, 5000));
+        QTest::qWait(50); // nothing more comes up
+        modalTimer.stop();
+        EXPECT_EQ(seen, c.modals) << c.file << ": " << seen.join(" | ").toStdString();
+        EXPECT_EQ(window->Editor()->toPlainText(), QFile::exists(path) ? "glove\n" : "") << c.file;
+    }
 }
