@@ -37,6 +37,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -372,10 +373,8 @@ void TfrmRhymeDict::FirstActivate()
     if (dict.GetMode() == 1)
         step([this] { data_->Execute(data_->FileNew1, false); });
     // Shown after this step has painted the window, not over a blank one.
-    if (settings.IsFirstRun()) {
-        welcomePending_ = true;
+    if (settings.IsFirstRun())
         QTimer::singleShot(0, this, [this] { ShowWelcome(); });
-    }
     updateTimer_.start();
     BuildSamples();
 }
@@ -731,14 +730,14 @@ void TfrmRhymeDict::ShowAbout()
     about.exec();
 }
 
-// A document named at start opens once the first run's About box is closed: an error opening
-// it would otherwise come up under the box, out of sight.
+// The first run's About box waits for a document being opened, so that it cannot come up over
+// the document's own questions and errors and hide them.
 void TfrmRhymeDict::ShowWelcome()
 {
-    actions_->actAbout->trigger();
-    welcomePending_ = false;
-    if (!documentAfterWelcome_.isEmpty())
-        OpenDocument(std::exchange(documentAfterWelcome_, QString()));
+    if (openingDocument_)
+        welcomeAfterDocument_ = true;
+    else
+        actions_->actAbout->trigger();
 }
 
 void TfrmRhymeDict::RebuildReopen()
@@ -772,15 +771,16 @@ void TfrmRhymeDict::FillHistoryMenu(QMenu *menu)
 void TfrmRhymeDict::OpenDocument(const QString &path)
 {
     FirstActivate(); // its new document must not replace this one
-    if (welcomePending_) {
-        documentAfterWelcome_ = path;
-        return;
+    {
+        const QScopedValueRollback opening(openingDocument_, true);
+        if (!IsCadenzio())
+            data_->actAdvanced->trigger();
+        SetLastFolder(QFileInfo(path).absolutePath());
+        data_->FileOpen3->setEnabled(true);
+        OpenRecent(path);
     }
-    if (!IsCadenzio())
-        data_->actAdvanced->trigger();
-    SetLastFolder(QFileInfo(path).absolutePath());
-    data_->FileOpen3->setEnabled(true);
-    OpenRecent(path);
+    if (std::exchange(welcomeAfterDocument_, false))
+        ShowWelcome();
 }
 
 void TfrmRhymeDict::BuildSamples()

@@ -57,7 +57,7 @@ public:
     void UpdateTitle(const QString &fileName = QString());
     void UpdateStatusBar();
     // Opens path in the verse editor as File > Open does, with the same "Save changes?"
-    // question; switches to Cadenzio mode first. On a first run, once the About box is closed.
+    // question; switches to Cadenzio mode first.
     void OpenDocument(const QString &path);
 
     bool Activated() const { return activated_; }
@@ -152,6 +152,6 @@ private:
     bool activated_ = false;
     bool shown_ = false;
     bool initialized_ = false;
-    bool welcomePending_ = false; // the first run's About box is yet to close
-    QString documentAfterWelcome_;
+    bool openingDocument_ = false;
+    bool welcomeAfterDocument_ = false; // the first run's About box waits for the document
 };

@@ -62,7 +62,7 @@ TEST_F(OpenDocumentTest, ADocumentNamedAtStartSwitchesToTheEditorAndAsksAboutCha
     EXPECT_EQ(window->Editor()->toPlainText(), "my own glove\n");
 }
 
-TEST_F(OpenDocumentTest, OnAFirstRunTheDocumentOpensOnceTheAboutBoxIsClosed)
+TEST_F(OpenDocumentTest, OnAFirstRunTheAboutBoxWaitsForTheDocumentNamedAtStart)
 {
     UseEditorFrame();
     // Each modal window as it comes up, with any modal window it stands over.
@@ -86,7 +86,7 @@ TEST_F(OpenDocumentTest, OnAFirstRunTheDocumentOpensOnceTheAboutBoxIsClosed)
         QStringList modals;
     } cases[] = {
         {"verse.txt", {"TAboutForm"}},
-        {"missing.txt", {"TAboutForm", "QMessageBox: Cannot open file"}},
+        {"missing.txt", {"QMessageBox: Cannot open file", "TAboutForm"}},
     };
     dir.write("verse.txt", "glove\n");
     for (const auto &c : cases) {
