@@ -4,7 +4,6 @@
 #include "DocumentCommands.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
@@ -65,46 +64,24 @@ TEST_F(OpenDocumentTest, ADocumentNamedAtStartSwitchesToTheEditorAndAsksAboutCha
 TEST_F(OpenDocumentTest, OnAFirstRunTheAboutBoxWaitsForTheDocumentNamedAtStart)
 {
     UseEditorFrame();
-    // Each modal window as it comes up, with any modal window it stands over.
-    QStringList seen;
+    QStringList seen; // each modal window as it comes up, with any it stands over
     QObject::connect(&modalTimer, &QTimer::timeout, [&seen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        QString entry = QString::fromLatin1(modal->metaObject()->className());
-        if (const auto *box = qobject_cast<QMessageBox *>(modal))
-            entry += ": " + box->text().section(' ', 0, 2);
-        for (const QWidget *other : QApplication::topLevelWidgets())
-            if (other != modal && other->isVisible() && other->isModal())
-                entry += " over " + QString::fromLatin1(other->metaObject()->className());
-        seen << entry;
-        modal->close();
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            QString entry = QString::fromLatin1(modal->metaObject()->className());
+            for (const QWidget *other : QApplication::topLevelWidgets())
+                if (other != modal && other->isVisible() && other->isModal())
+                    entry += " over " + QString::fromLatin1(other->metaObject()->className());
+            seen << entry;
+            modal->close();
+        }
     });
-    const struct
-    {
-        const char *file;
-        QStringList modals;
-    } cases[] = {
-        {"verse.txt", {"TAboutForm"}},
-        {"missing.txt", {"QMessageBox: Cannot open file", "TAboutForm"}},
-    };
-    dir.write("verse.txt", "glove\n");
-    for (const auto &c : cases) {
-        QFile::remove(dir.file("settings.ini"));
-        Restart();
-        seen.clear();
-        modalTimer.start(10);
-        TfrmRhymeDict *window = Start();
-        ASSERT_TRUE(window);
-        ASSERT_TRUE(Settings().IsFirstRun());
-        // As the program starts: shown, then the document named on the command line.
-        window->show();
-        const QString path = dir.file(c.file);
-        QTimer::singleShot(0, window, [window, path] { window->OpenDocument(path); });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return seen.size() >= c.modals.size(); }, 5000));
-        QTest::qWait(50); // nothing more comes up
-        modalTimer.stop();
-        EXPECT_EQ(seen, c.modals) << c.file << ": " << seen.join(" | ").toStdString();
-        EXPECT_EQ(window->Editor()->toPlainText(), QFile::exists(path) ? "glove\n" : "") << c.file;
-    }
+    modalTimer.start(10);
+    TfrmRhymeDict *window = Start();
+    ASSERT_TRUE(window && Settings().IsFirstRun());
+    window->show(); // then, as the program starts, the document named on the command line
+    const QString missing = dir.file("missing.txt");
+    QTimer::singleShot(0, window, [window, missing] { window->OpenDocument(missing); });
+    EXPECT_TRUE(QTest::qWaitFor([&seen] { return seen.size() >= 2; }, 5000));
+    modalTimer.stop();
+    EXPECT_EQ(seen, QStringList({"QMessageBox", "TAboutForm"})) << seen.join(" | ").toStdString();
 }
