@@ -4,10 +4,10 @@
 
 namespace {
 
-// Articles, pronouns, prepositions, conjunctions and the forms of "be", "have" and "do": words
-// with no meaning of their own in a thesaurus, whose capitalised spellings there are
-// abbreviations and symbols ("US", "He", "In", "AM"). The modal verbs are not among them: "May"
-// is the month, "will" and "can" are nouns too.
+// Articles, pronouns, prepositions, conjunctions and the forms of "be", "have" and "do": what
+// meanings of their own a thesaurus has for them are written in lower case ("in": fashionable);
+// their capitalised spellings there are abbreviations and symbols ("US", "He", "In", "AM"). The
+// modal verbs are not among them: "May" is the month, "will" and "can" are nouns too.
 const char *const FunctionWords[] = {
     "a",       "about",    "above",      "across",  "after",   "against", "along",     "although",
     "am",      "among",    "an",         "and",     "any",     "are",     "around",    "as",
