@@ -3,10 +3,12 @@
 #include "AppFolders.h"
 #include "BaseFormSource.h"
 #include "PorterStem.h"
+#include "WrittenWord.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -173,10 +175,10 @@ bool TThesaurus::Lookup(const QString &word)
         files_ = OpenShared(indexFile_, dataFile_);
     if (!files_)
         return false;
-    if (LookupExact(word))
+    if (LookupExact(word, word))
         return true;
     const QString lower = word.toLower();
-    return lower != word && LookupExact(lower);
+    return lower != word && LookupExact(lower, word);
 }
 
 void TThesaurus::SetBaseForms(std::shared_ptr<const TBaseFormSource> source)
@@ -204,13 +206,26 @@ QString TThesaurus::FindEntry(const QString &word)
     return {};
 }
 
-bool TThesaurus::LookupExact(const QString &word)
+// A meaning's headword is written as the entry's key unless one of its synonyms is the key in
+// another case ("A" in the meanings filed under "a").
+bool TThesaurus::LookupExact(const QString &key, const QString &word)
 {
-    const TMeanings meanings(*files_, word.toUtf8());
+    const TWrittenWord written(word);
+    const TMeanings meanings(*files_, key.toUtf8());
+    std::vector<TThesaurusContext> others;
     for (int i = 0; i < meanings.Count(); ++i) {
         const mentry &meaning = meanings.At(i);
-        contexts_.push_back(ContextFromTerms(PartOfSpeech(meaning), Terms(meaning)));
+        TThesaurusContext context = ContextFromTerms(PartOfSpeech(meaning), Terms(meaning));
+        const QStringList &synonyms = context.lists[0];
+        const auto spelledOtherwise =
+            std::find_if(synonyms.begin(), synonyms.end(), [&key](const QString &synonym) {
+                return synonym != key && synonym.compare(key, Qt::CaseInsensitive) == 0;
+            });
+        const QString spelling = spelledOtherwise == synonyms.end() ? key : *spelledOtherwise;
+        (written.Owns(spelling) ? contexts_ : others).push_back(std::move(context));
     }
+    if (contexts_.empty() && written.TakesAnyWhenNoneOwned())
+        contexts_ = std::move(others); // all of them: none was owned
     return !contexts_.empty();
 }
 

@@ -42,7 +42,8 @@ public:
 
     // Lets go of the data; the next lookup opens it again (re-reading it if it changed).
     void CloseDataFile();
-    // Looks the word up as given, then in lower case; true if either has contexts.
+    // Looks the word up as given, then in lower case; true if either has contexts. Of an entry
+    // filed under another case, only the meanings its case allows are taken ("a" is not "A").
     bool Lookup(const QString &word);
     // Where FindEntry gets a word's base forms; none unless set.
     void SetBaseForms(std::shared_ptr<const TBaseFormSource> source);
@@ -62,7 +63,8 @@ public:
                                               const QStringList &terms);
 
 private:
-    bool LookupExact(const QString &word);
+    // The meanings filed under key that belong to word as it is written.
+    bool LookupExact(const QString &key, const QString &word);
 
     QString indexFile_;
     QString dataFile_;

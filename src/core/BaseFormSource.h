@@ -10,6 +10,7 @@ class TBaseFormSource
 public:
     virtual ~TBaseFormSource() = default;
     virtual QStringList BaseForms(const QString &word) const = 0;
-    // Only the forms listed as irregular ("was" -> "be"): sure enough to try before a stem.
+    // The forms listed as irregular ("was" -> "be") and the irregular verbs a regular-looking
+    // form belongs to ("does" -> "do"): sure enough to try before a stem.
     virtual QStringList IrregularBaseForms(const QString &) const { return {}; }
 };

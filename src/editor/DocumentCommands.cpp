@@ -31,24 +31,26 @@ TDocumentCommands::TDocumentCommands(TDictEditor *editor)
 
 TDocumentCommands::~TDocumentCommands() = default;
 
-bool TDocumentCommands::Execute(QAction *action)
+bool TDocumentCommands::Execute(const QObject *action)
 {
-    const QString name = action->objectName();
-    if (name == QLatin1String("FileNew1"))
+    const TDocumentActions &a = actions_;
+    if (!action)
+        return false;
+    if (action == a.New)
         New();
-    else if (name == QLatin1String("FileOpen1"))
+    else if (action == a.OpenFromAppFolder)
         OpenFrom(AppFolder());
-    else if (name == QLatin1String("FileOpen2"))
+    else if (action == a.OpenFromDocuments)
         OpenFrom(DocumentsFolder());
-    else if (name == QLatin1String("FileOpen3"))
+    else if (action == a.OpenFromLastFolder)
         OpenFrom(GetLastFolder());
-    else if (name == QLatin1String("actOpenRecent"))
-        Open(action->text());
-    else if (name == QLatin1String("FileSave1"))
+    else if (action == a.OpenRecent)
+        Open(a.OpenRecent->text());
+    else if (action == a.Save)
         Save();
-    else if (name == QLatin1String("FileSaveAs1"))
+    else if (action == a.SaveAs)
         SaveAs();
-    else if (name == QLatin1String("FileClose1"))
+    else if (action == a.Close)
         Close();
     else
         return false;
@@ -69,8 +71,8 @@ bool TDocumentCommands::OpenFrom(const QString &folder)
     if (path.isEmpty())
         return false;
     SetLastFolder(QFileInfo(path).absolutePath());
-    if (QAction *lastFolder = FindAppAction(QStringLiteral("FileOpen3")))
-        lastFolder->setEnabled(true);
+    if (actions_.OpenFromLastFolder)
+        actions_.OpenFromLastFolder->setEnabled(true);
     return Open(path);
 }
 

@@ -10,7 +10,21 @@
 #include <memory>
 
 class QAction;
+class QObject;
 class TDictEditor;
+
+// The program's File actions that run the document commands.
+struct TDocumentActions
+{
+    QAction *New = nullptr;
+    QAction *OpenFromAppFolder = nullptr;
+    QAction *OpenFromDocuments = nullptr;
+    QAction *OpenFromLastFolder = nullptr; // enabled once a file was opened from a folder
+    QAction *OpenRecent = nullptr;         // its caption is the file's path
+    QAction *Save = nullptr;
+    QAction *SaveAs = nullptr;
+    QAction *Close = nullptr;
+};
 
 // The verse editor's one document: New, Open, Save, Save As and Close with the
 // "Save changes?" question. The questions, the file dialogs and the error boxes go through the
@@ -33,8 +47,9 @@ public:
     std::function<void()> FileNameChanged;
     std::function<void(bool open)> DocumentOpenChanged;
 
-    // Handles the document actions by object name; returns whether action was one.
-    bool Execute(QAction *action);
+    void SetActions(const TDocumentActions &actions) { actions_ = actions; }
+    // Runs the command of one of the File actions; false when action is none of them.
+    bool Execute(const QObject *action);
 
     void New();
     bool OpenFrom(const QString &folder);
@@ -64,6 +79,7 @@ private:
     void SetReadOnly(bool readOnly);
 
     TDictEditor *editor_;
+    TDocumentActions actions_;
     std::unique_ptr<TLineEnds> lineEnds_;
     QString fileName_;
     TDocumentFormat format_;

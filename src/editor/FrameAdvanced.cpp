@@ -441,8 +441,8 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
         ShowThesaurus();
     else if (name == QLatin1String("actSpellCheck"))
         SpellCheck();
-    else if (DocumentCommand)
-        DocumentCommand(action);
+    else
+        documents_->Execute(action);
 }
 
 // The dialog's chosen word comes back as a picked word, replacing the word at the caret.
@@ -497,7 +497,6 @@ void TFrameAdvanced::ConnectDocuments()
         if (DocumentOpenHook)
             DocumentOpenHook(open);
     };
-    DocumentCommand = [this](QAction *action) { return documents_->Execute(action); };
 }
 
 QString TFrameAdvanced::ChooseFile(const QString &folder, bool save)

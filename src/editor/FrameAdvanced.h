@@ -35,9 +35,6 @@ public:
     TFrameAdvanced(QWidget *parent, TEvent *actionEvent);
     ~TFrameAdvanced() override;
 
-    // Runs the document commands with the action that ran; returns whether it handled the
-    // action. The frame's own document commands unless replaced.
-    std::function<bool(QAction *action)> DocumentCommand;
     // Tells the data module whether a document is open.
     std::function<void(bool open)> DocumentOpenHook;
     // Shows a failed verse-form load or document read or write; a message box unless replaced.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int Noun = 0, Adjective = 2;
+constexpr int Noun = 0, Verb = 1, Adjective = 2;
 
 } // namespace
 
@@ -66,15 +66,23 @@ QStringList TLexBaseForms::Forms(const QString &word, bool regularToo) const
     std::vector<std::string> found;
     for (int pos = Noun; pos <= Adjective; ++pos)
         morpher->ExceptionBases(pos, text, found);
-    const std::size_t listed = found.size();
-    for (int pos = Noun; regularToo && pos <= Adjective; ++pos) {
+    const auto regular = std::ptrdiff_t(found.size());
+    for (int pos = Noun; pos <= Adjective; ++pos) {
         int kind = 0;
         morpher->BaseForms(text, pos, found, true, kind);
     }
-    // A regular ending cut down to two letters is rarely the word ("died": "dy" before "die");
-    // short bases that are meant come from the exception lists ("went": "go").
-    std::stable_partition(found.begin() + std::ptrdiff_t(listed), found.end(),
+    // The irregular verbs are the everyday ones: a regular-looking form of one is more likely
+    // that verb's than another word's ("does" is "do" before "doe"), and as sure as a listed
+    // form. A regular ending cut down to two letters is rarely the word ("died": "dy" before
+    // "die"); short bases that are meant come from the exception lists ("went": "go").
+    const auto everyday =
+        std::stable_partition(found.begin() + regular, found.end(), [morpher](const auto &form) {
+            return !morpher->ExceptionLine(Verb, form).empty();
+        });
+    std::stable_partition(everyday, found.end(),
                           [](const std::string &form) { return form.size() > 2; });
+    if (!regularToo)
+        found.erase(everyday, found.end());
     QStringList forms;
     for (const std::string &each : found) {
         const QString form = QString::fromLatin1(each.data(), qsizetype(each.size()));

@@ -9,7 +9,8 @@
 
 // Base forms from the word-form rules of a cz.lex file, read when first asked for: the noun,
 // verb and adjective exception lists first ("went" -> "go"), then the regular endings in the
-// same order ("pictures" -> "picture"). A missing or damaged file gives none.
+// same order ("pictures" -> "picture"), those that give an irregular verb first ("does" -> "do").
+// A missing or damaged file gives none.
 class TLexBaseForms : public TBaseFormSource
 {
 public:

@@ -1,6 +1,7 @@
 #include "ProgramFrames.h"
 
 #include "DataModule.h"
+#include "DocumentCommands.h"
 #include "FrameAdvanced.h"
 #include "frmRhymeDict.h"
 #include "frmSimple.h"
@@ -18,6 +19,15 @@ TEvent *ActionEvent()
 QWidget *MakeEditorFrame(QWidget *parent)
 {
     auto *frame = new TFrameAdvanced(parent, ActionEvent());
+    if (const TDataModule1 *d = TDataModule1::Find())
+        frame->Documents()->SetActions({.New = d->FileNew1,
+                                        .OpenFromAppFolder = d->FileOpen1,
+                                        .OpenFromDocuments = d->FileOpen2,
+                                        .OpenFromLastFolder = d->FileOpen3,
+                                        .OpenRecent = d->actOpenRecent,
+                                        .Save = d->FileSave1,
+                                        .SaveAs = d->FileSaveAs1,
+                                        .Close = d->FileClose1});
     frame->DocumentOpenHook = [](bool open) {
         if (TDataModule1 *module = TDataModule1::Find())
             module->SetDocumentOpen(open);

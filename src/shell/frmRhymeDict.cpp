@@ -37,6 +37,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -46,6 +47,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 QWidget *Placeholder(QWidget *parent, const char *name)
@@ -372,7 +374,7 @@ void TfrmRhymeDict::FirstActivate()
         step([this] { data_->Execute(data_->FileNew1, false); });
     // Shown after this step has painted the window, not over a blank one.
     if (settings.IsFirstRun())
-        QTimer::singleShot(0, this, [this] { actions_->actAbout->trigger(); });
+        QTimer::singleShot(0, this, [this] { ShowWelcome(); });
     updateTimer_.start();
     BuildSamples();
 }
@@ -729,6 +731,16 @@ void TfrmRhymeDict::ShowAbout()
     about.exec();
 }
 
+// The first run's About box waits for a document being opened, so that it cannot come up over
+// the document's own questions and errors and hide them.
+void TfrmRhymeDict::ShowWelcome()
+{
+    if (openingDocument_)
+        welcomeAfterDocument_ = true;
+    else
+        actions_->actAbout->trigger();
+}
+
 void TfrmRhymeDict::RebuildReopen()
 {
     FillHistoryMenu(menus_->mnuReopen);
@@ -760,11 +772,16 @@ void TfrmRhymeDict::FillHistoryMenu(QMenu *menu)
 void TfrmRhymeDict::OpenDocument(const QString &path)
 {
     FirstActivate(); // its new document must not replace this one
-    if (!IsCadenzio())
-        data_->actAdvanced->trigger();
-    SetLastFolder(QFileInfo(path).absolutePath());
-    data_->FileOpen3->setEnabled(true);
-    OpenRecent(path);
+    {
+        const QScopedValueRollback opening(openingDocument_, true);
+        if (!IsCadenzio())
+            data_->actAdvanced->trigger();
+        SetLastFolder(QFileInfo(path).absolutePath());
+        data_->FileOpen3->setEnabled(true);
+        OpenRecent(path);
+    }
+    if (std::exchange(welcomeAfterDocument_, false))
+        ShowWelcome();
 }
 
 void TfrmRhymeDict::BuildSamples()

@@ -127,6 +127,7 @@ private:
     void EditPaste();
     void TogglePanels();
     void ShowAbout();
+    void ShowWelcome();
     void ShowSearchDialog(TFindDialog *dialog);
     void RepeatSearch();
     void Print();
@@ -151,4 +152,6 @@ private:
     bool activated_ = false;
     bool shown_ = false;
     bool initialized_ = false;
+    bool openingDocument_ = false;
+    bool welcomeAfterDocument_ = false; // the first run's About box waits for the document
 };

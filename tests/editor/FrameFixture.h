@@ -4,6 +4,7 @@
 #include "AppFolders.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
+#include "DocumentCommands.h"
 #include "EditorGutter.h"
 #include "Event.h"
 #include "FrameAdvanced.h"
@@ -59,6 +60,14 @@ protected:
         TDictSettings::Instance().SetIsAdvanced(true);
         actions = std::make_unique<FakeActions>();
         frame = std::make_unique<TFrameAdvanced>(nullptr, &actionEvent);
+        frame->Documents()->SetActions({.New = actions->Action("FileNew1"),
+                                        .OpenFromAppFolder = actions->Action("FileOpen1"),
+                                        .OpenFromDocuments = actions->Action("FileOpen2"),
+                                        .OpenFromLastFolder = actions->Action("FileOpen3"),
+                                        .OpenRecent = actions->Action("actOpenRecent"),
+                                        .Save = actions->Action("FileSave1"),
+                                        .SaveAs = actions->Action("FileSaveAs1"),
+                                        .Close = actions->Action("FileClose1")});
         frame->resize(600, 400);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));

@@ -60,3 +60,28 @@ TEST_F(OpenDocumentTest, ADocumentNamedAtStartSwitchesToTheEditorAndAsksAboutCha
     window->OpenDocument(path);
     EXPECT_EQ(window->Editor()->toPlainText(), "my own glove\n");
 }
+
+TEST_F(OpenDocumentTest, OnAFirstRunTheAboutBoxWaitsForTheDocumentNamedAtStart)
+{
+    UseEditorFrame();
+    QStringList seen; // each modal window as it comes up, with any it stands over
+    QObject::connect(&modalTimer, &QTimer::timeout, [&seen] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            QString entry = QString::fromLatin1(modal->metaObject()->className());
+            for (const QWidget *other : QApplication::topLevelWidgets())
+                if (other != modal && other->isVisible() && other->isModal())
+                    entry += " over " + QString::fromLatin1(other->metaObject()->className());
+            seen << entry;
+            modal->close();
+        }
+    });
+    modalTimer.start(10);
+    TfrmRhymeDict *window = Start();
+    ASSERT_TRUE(window && Settings().IsFirstRun());
+    window->show(); // then, as the program starts, the document named on the command line
+    const QString missing = dir.file("missing.txt");
+    QTimer::singleShot(0, window, [window, missing] { window->OpenDocument(missing); });
+    EXPECT_TRUE(QTest::qWaitFor([&seen] { return seen.size() >= 2; }, 5000));
+    modalTimer.stop();
+    EXPECT_EQ(seen, QStringList({"QMessageBox", "TAboutForm"})) << seen.join(" | ").toStdString();
+}
