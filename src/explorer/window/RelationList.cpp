@@ -68,6 +68,8 @@ TRelationList::TRelationList(QWidget *parent) : QWidget(parent)
     tabs_->setExpanding(false);
     tabs_->setDrawBase(true);
     tabs_->setUsesScrollButtons(true);
+    for (QToolButton *scroll : tabs_->findChildren<QToolButton *>())
+        scroll->setFocusPolicy(Qt::NoFocus); // the arrow keys already move along the tabs
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Synonyms"));
     list_->setFrameShape(QFrame::NoFrame);
