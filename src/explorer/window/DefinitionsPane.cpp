@@ -233,7 +233,7 @@ bool TDefinitionsPane::FocusedSelection(QString &text) const
 {
     for (TDefinitionText *t : texts_)
         if (t->hasFocus()) {
-            text = t->textCursor().selectedText();
+            text = t->SelectedText();
             return true;
         }
     return false;

@@ -429,12 +429,15 @@ void TWordExplorerForm::Previous()
 
 QString TWordExplorerForm::SelectedWord() const
 {
+    // A caret without a selection, or the Nearest list's "..", names no word: Copy must not
+    // replace the clipboard with nothing.
     QString selection;
-    if (defs_->FocusedSelection(selection))
+    if (defs_->FocusedSelection(selection) && !selection.isEmpty())
         return selection;
     const QListWidget *list = relations_->Synonyms();
     const QListWidgetItem *item = list->currentItem();
-    if (!item || !item->isSelected())
+    if (!item || !item->isSelected() ||
+        (relation_ == TRelationList::Nearest && item->text() == MoreEntries))
         return lookupWord_;
     return SenseDisplay::PlainWord(item->text());
 }

@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 const QString LexFile = QStringLiteral(TOLVANE_APP_DIR "/cz.lex");
@@ -149,6 +151,60 @@ TEST_F(ExplorerUseTest, PreviousAlwaysLeadsBackThroughTheHistory)
         previous->click();
         EXPECT_EQ(form->LookupWord(), QLatin1String(c.previous));
     }
+}
+
+TEST_F(ExplorerUseTest, CopyNeverTakesAnEmptySelectionOrTheNearestEnds)
+{
+    form->Lookup(QStringLiteral("dog"));
+    QCoreApplication::processEvents();
+    TDefinitionText *text = form->Defs()->FirstText();
+    ASSERT_NE(text, nullptr);
+    QListWidget *list = form->Relations()->Synonyms();
+    struct Case
+    {
+        const char *name;
+        std::function<void()> act;
+        const char *word;
+    };
+    const Case cases[] = {
+        {"caret in a definition", [&] { text->setFocus(); }, "dog"},
+        {"word selected in a definition",
+         [&] {
+             text->setFocus();
+             QTextCursor cursor(text->document());
+             cursor.setPosition(2);
+             cursor.setPosition(8, QTextCursor::KeepAnchor); // "member"
+             text->setTextCursor(cursor);
+         },
+         "member"},
+        {"definition and example selected",
+         [&] {
+             text->setFocus();
+             QTextCursor cursor(text->document());
+             cursor.movePosition(QTextCursor::End);
+             cursor.movePosition(QTextCursor::StartOfLine, QTextCursor::KeepAnchor);
+             cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 7);
+             text->setTextCursor(cursor);
+         },
+         "breeds\n\"the dog barked all night\""},
+        {"\"..\" on Nearest",
+         [&] {
+             form->KeyWord()->setFocus();
+             form->Relations()->ViewTabs()->setCurrentIndex(0);
+             list->setCurrentRow(0);
+         },
+         "dog"},
+        {"an entry on Nearest", [&] { list->setCurrentRow(list->currentRow() + 1); }, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != nullptr; }));
+        const QString expected =
+            *c.word ? QString::fromLatin1(c.word) : list->currentItem()->text();
+        EXPECT_EQ(form->SelectedWord(), expected);
+    }
+    EXPECT_NE(list->currentItem()->text(), QLatin1String(".."));
 }
 
 // A record that cannot be read must not leave the last word's senses on show over an empty
