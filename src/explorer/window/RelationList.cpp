@@ -1,6 +1,7 @@
 #include "RelationList.h"
 
 #include "Synset.h"
+#include "WrapTabBar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -64,12 +65,7 @@ QToolButton *LevelButton(const QString &text, int tag, QWidget *parent)
 TRelationList::TRelationList(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ViewTabs"));
-    tabs_ = new QTabBar(this);
-    tabs_->setExpanding(false);
-    tabs_->setDrawBase(true);
-    tabs_->setUsesScrollButtons(true);
-    for (QToolButton *scroll : tabs_->findChildren<QToolButton *>())
-        scroll->setFocusPolicy(Qt::NoFocus); // the arrow keys already move along the tabs
+    tabs_ = new TWrapTabBar(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Synonyms"));
     list_->setFrameShape(QFrame::NoFrame);
@@ -126,8 +122,6 @@ void TRelationList::SetTabs(const std::vector<int> &relations, int current)
     relations_ = relations;
     for (int r : relations)
         tabs_->addTab(r == Nearest ? tr("Nearest") : tr(RelationName(r)));
-    // A bar filled while the window is hidden keeps the height of an empty one otherwise.
-    tabs_->setMinimumHeight(tabs_->sizeHint().height());
     filling_ = false;
     SelectTab(current);
 }

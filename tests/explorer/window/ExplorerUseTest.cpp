@@ -7,6 +7,7 @@
 #include "LexError.h"
 #include "RelationList.h"
 #include "WordExplorerWindow.h"
+#include "WrapTabBar.h"
 
 #include "TempDir.h"
 
@@ -248,6 +249,41 @@ TEST_F(ExplorerUseTest, ADatabaseErrorLeavesAnEmptyWindow)
     const QString message = LexErrorText(damaged, "Invalid database pointer");
     EXPECT_TRUE(message.contains(damaged) && message.contains(QLatin1String("Invalid database")))
         << message.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(WrapTabBarTest, EveryTabIsInSightAndAClickOnItChoosesIt)
+{
+    TWrapTabBar bar(nullptr);
+    for (const char *name : {"Nearest", "Synonyms", "Antonyms", "Attribs", "Derived", "Parts",
+                             "Type of", "Types", "Part of", "See also", "Similar"})
+        bar.addTab(QString::fromLatin1(name));
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    for (int width : {180, 420, 2000}) {
+        SCOPED_TRACE(width);
+        bar.resize(width, bar.heightForWidth(width));
+        for (int i = 0; i < bar.count(); ++i) {
+            const std::vector<QRect> rects = bar.TabRects(width);
+            ASSERT_EQ(rects.size(), std::size_t(bar.count()));
+            int bottom = 0;
+            for (std::size_t a = 0; a < rects.size(); ++a) {
+                EXPECT_TRUE(bar.rect().contains(rects[a])) << a;
+                for (std::size_t b = a + 1; b < rects.size(); ++b)
+                    EXPECT_FALSE(rects[a].intersects(rects[b])) << a << " " << b;
+                bottom = qMax(bottom, rects[a].bottom() + 1);
+            }
+            EXPECT_EQ(bottom, bar.heightForWidth(width));
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, rects[std::size_t(i)].center());
+            EXPECT_EQ(bar.currentIndex(), i);
+            // The chosen tab's row moves next to the page below.
+            EXPECT_EQ(bar.TabRects(width)[std::size_t(i)].bottom() + 1, bottom);
+        }
+        EXPECT_EQ(bar.RowCount() > 1, width < 1000);
+    }
 }
 
 } // namespace
