@@ -238,13 +238,7 @@ void TWordExplorerForm::ShowFound(const std::string &word, bool navigating)
         }
     }
     buttons_->ResetPartsOfSpeech(query.ShownPartsOfSpeech());
-    if (query.Synonyms().empty()) {
-        for (int r : {rtTypeOf, rtSimilar, rtSeeAlso, rtDerived})
-            if (query.AvailableRelations() & (1u << r)) {
-                relation_ = r;
-                break;
-            }
-    }
+    relation_ = FirstRelation();
     RefreshTabs();
     ShowRelation(relation_);
     keyWord_->Record(lookupWord_, navigating);
@@ -282,6 +276,29 @@ void TWordExplorerForm::ShowNothing()
 void TWordExplorerForm::UpdatePrevious()
 {
     buttons_->PreviousBut->setEnabled(!keyWord_->PreviousEntry(lookupWord_).isEmpty());
+}
+
+// Whether the shown senses have words for the relation, so that it has a tab.
+bool TWordExplorerForm::Shows(int relation) const
+{
+    const TWordLookup &query = db_.Query();
+    if (relation == rtSynonyms)
+        return !query.Synonyms().empty();
+    return relation >= 0 && relation < rtSynonyms &&
+           (query.AvailableRelations() & (1u << relation));
+}
+
+// The synonyms, else the first of the broader relations; else any relation the senses have, and
+// only when they have none the Nearest list, so the selected tab always names what the list shows.
+int TWordExplorerForm::FirstRelation() const
+{
+    for (int r : {int(rtSynonyms), int(rtTypeOf), int(rtSimilar), int(rtSeeAlso), int(rtDerived)})
+        if (Shows(r))
+            return r;
+    for (int r = 0; r < rtSynonyms; ++r)
+        if (Shows(r))
+            return r;
+    return TRelationList::Nearest;
 }
 
 void TWordExplorerForm::RefreshTabs()
@@ -353,9 +370,8 @@ void TWordExplorerForm::ShowNearest(const std::string &key)
 
 void TWordExplorerForm::AfterFilterChange()
 {
-    const TWordLookup &query = db_.Query();
-    if (relation_ < rtSynonyms && !(query.AvailableRelations() & (1u << relation_)))
-        relation_ = rtSynonyms;
+    if (relation_ != TRelationList::Nearest && !Shows(relation_))
+        relation_ = FirstRelation();
     RefreshTabs();
     ShowRelation(relation_);
 }

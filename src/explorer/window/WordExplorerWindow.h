@@ -83,6 +83,8 @@ private:
     void ShowNothing();
     void UpdatePrevious();
     void RefreshTabs();
+    bool Shows(int relation) const;
+    int FirstRelation() const;
     void ShowRelation(int relation);
     void ShowWords(const std::vector<TSynsetWord> &words);
     void ShowNearest(const std::string &key);

@@ -154,6 +154,34 @@ TEST_F(ExplorerUseTest, PreviousAlwaysLeadsBackThroughTheHistory)
     }
 }
 
+// The selected tab names what the list shows, also for a sense without synonyms.
+TEST_F(ExplorerUseTest, TheSelectedTabAlwaysNamesTheListShown)
+{
+    struct Case
+    {
+        const char *word;
+        int sense; // clicked sense number (index into the senses); -1 none
+        const char *tab;
+    };
+    const Case cases[] = {
+        {"fish", -1, "Synonyms"},
+        {"fish", 0, "Type of"}, // "any of various mostly cold-blooded aquatic vertebrates"
+        {"fish", 0, "Type of"}, // clicked again: every sense, the relation kept
+        {"dog", 0, "Synonyms"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " " + std::to_string(c.sense));
+        if (form->LookupWord() != QLatin1String(c.word))
+            form->Lookup(QString::fromLatin1(c.word));
+        if (c.sense >= 0)
+            emit form->Defs()->SenseClicked(c.sense);
+        const QTabBar *tabs = form->Relations()->ViewTabs();
+        EXPECT_EQ(tabs->tabText(tabs->currentIndex()), QLatin1String(c.tab));
+        EXPECT_EQ(form->Relations()->RelationAt(tabs->currentIndex()), form->CurrentRelation());
+        EXPECT_GT(form->Relations()->Synonyms()->count(), 0);
+    }
+}
+
 TEST_F(ExplorerUseTest, CopyNeverTakesAnEmptySelectionOrTheNearestEnds)
 {
     form->Lookup(QStringLiteral("dog"));
