@@ -124,6 +124,17 @@ void TRelationList::SetTabs(const std::vector<int> &relations, int current)
         tabs_->addTab(r == Nearest ? tr("Nearest") : tr(RelationName(r)));
     filling_ = false;
     SelectTab(current);
+    FitTabs();
+}
+
+// The splitter may not squeeze the tabs: each of their rows counts towards the minimum height.
+void TRelationList::FitTabs()
+{
+    // Until it is laid out its width is a placeholder; one row will do.
+    const int w = isVisible() ? width() : QWIDGETSIZE_MAX;
+    const int list =
+        qMax(int(MinimumListHeight), list_->parentWidget()->minimumSizeHint().height());
+    setMinimumHeight(tabs_->heightForWidth(w) + list);
 }
 
 void TRelationList::SelectTab(int relation)
@@ -184,6 +195,7 @@ void TRelationList::PlaceLevels()
 void TRelationList::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    FitTabs();
     PlaceLevels();
 }
 

@@ -79,7 +79,6 @@ TWordExplorerForm::TWordExplorerForm(TLexDatabase &db, QWidget *parent) : QDialo
     splitter_->addWidget(defs_);
     splitter_->addWidget(relations_);
     splitter_->setChildrenCollapsible(false);
-    relations_->setMinimumHeight(50);
 
     auto *left = new QVBoxLayout;
     left->setContentsMargins(0, 0, 0, 0);

@@ -69,7 +69,7 @@ QSize TWrapTabBar::sizeHint() const
 
 QSize TWrapTabBar::minimumSizeHint() const
 {
-    return {sizeHint().width(), RowHeight()};
+    return sizeHint(); // every row, or a tab would be lost
 }
 
 // The rows that are not current first, so the current tab overlaps its neighbours as usual.
