@@ -1,6 +1,7 @@
 #include "WrapTabBar.h"
 
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -112,6 +113,14 @@ void TWrapTabBar::paintEvent(QPaintEvent *)
             paintTab(i);
     if (currentIndex() >= 0)
         paintTab(currentIndex());
+}
+
+// A new width can change the rows, so the layouts asking for the size must ask again.
+void TWrapTabBar::resizeEvent(QResizeEvent *event)
+{
+    QTabBar::resizeEvent(event);
+    if (heightForWidth(event->size().width()) != heightForWidth(event->oldSize().width()))
+        updateGeometry();
 }
 
 void TWrapTabBar::mousePressEvent(QMouseEvent *event)

@@ -182,6 +182,26 @@ TEST_F(ExplorerUseTest, TheSelectedTabAlwaysNamesTheListShown)
     }
 }
 
+TEST_F(ExplorerUseTest, ANarrowWindowKeepsEveryRowOfTabs)
+{
+    form->Lookup(QStringLiteral("run"));
+    const QTabBar *tabs = form->Relations()->ViewTabs();
+    const QWidget *list = form->Relations()->Synonyms();
+    for (int width : {900, 500, 330}) {
+        SCOPED_TRACE(width);
+        form->resize(width, 300);
+        // The tabs' rows settle over a few layout passes, each growing the window's minimum.
+        const bool settled = QTest::qWaitFor([&] {
+            form->resize(form->size().expandedTo(form->minimumSizeHint()));
+            return tabs->height() >= tabs->heightForWidth(tabs->width());
+        });
+        EXPECT_TRUE(settled) << tabs->height() << " of " << tabs->heightForWidth(tabs->width());
+        EXPECT_LE(tabs->mapTo(form.get(), QPoint(0, tabs->height())).y(),
+                  list->mapTo(form.get(), QPoint(0, 0)).y());
+    }
+    EXPECT_GT(static_cast<const TWrapTabBar *>(tabs)->RowCount(), 1);
+}
+
 TEST_F(ExplorerUseTest, CopyNeverTakesAnEmptySelectionOrTheNearestEnds)
 {
     form->Lookup(QStringLiteral("dog"));
