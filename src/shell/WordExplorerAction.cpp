@@ -51,7 +51,7 @@ void RunExplorer(TWordExplorer &explorer, QWidget *window, const QString &word)
         explorer.Execute();
     } catch (const ELexError &error) {
         QMessageBox::critical(window, QApplication::applicationName(),
-                              QString::fromUtf8(error.what()));
+                              LexErrorText(explorer.DatabaseFile(), error.what()));
     }
 }
 

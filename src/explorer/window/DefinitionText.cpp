@@ -29,6 +29,7 @@ TDefinitionText::TDefinitionText(const QString &definition, const QString &examp
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::ClickFocus); // Tab enters only the first text (the window's tab order)
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -72,10 +73,18 @@ QSize TDefinitionText::sizeHint() const
     return {width, heightForWidth(width)};
 }
 
+QString TDefinitionText::SelectedText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 QString TDefinitionText::TrimmedSelection() const
 {
     static const QString trim = QStringLiteral(" !\"'(),.:;");
-    QString text = textCursor().selectedText();
+    QString text = SelectedText();
     qsizetype start = 0, end = text.size();
     while (start < end && trim.contains(text.at(start)))
         ++start;
@@ -140,8 +149,7 @@ void TDefinitionText::contextMenuEvent(QContextMenuEvent *event)
     connect(DefMenLookup, &QAction::triggered, this, &TDefinitionText::LookupSelection);
     QAction *DefMenCopy = DefPopup.addAction(tr("&Copy"));
     connect(DefMenCopy, &QAction::triggered, this, [this] {
-        const QString text =
-            textCursor().hasSelection() ? textCursor().selectedText() : toPlainText();
+        const QString text = textCursor().hasSelection() ? SelectedText() : toPlainText();
         QApplication::clipboard()->setText(text);
     });
     DefPopup.exec(event->globalPos());

@@ -12,6 +12,8 @@ public:
     TDefinitionText(const QString &definition, const QString &examples, QWidget *parent);
 
     void SetHighlight(const QColor &colour); // invalid: the normal text colour
+    // The selection with plain line feeds between its lines.
+    QString SelectedText() const;
     // The selection trimmed of spaces, quotes, brackets and punctuation.
     QString TrimmedSelection() const;
 

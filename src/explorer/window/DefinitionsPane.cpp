@@ -53,6 +53,7 @@ TDefinitionsPane::TDefinitionsPane(QWidget *parent) : QScrollArea(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setBackgroundRole(QPalette::Base);
     setMinimumHeight(40);
+    setFocusPolicy(Qt::NoFocus); // Tab goes to the first text instead (FirstText)
     Clear();
 }
 
@@ -232,10 +233,15 @@ bool TDefinitionsPane::FocusedSelection(QString &text) const
 {
     for (TDefinitionText *t : texts_)
         if (t->hasFocus()) {
-            text = t->textCursor().selectedText();
+            text = t->SelectedText();
             return true;
         }
     return false;
+}
+
+TDefinitionText *TDefinitionsPane::FirstText() const
+{
+    return texts_.empty() ? nullptr : texts_.front();
 }
 
 void TDefinitionsPane::FocusFirstText()

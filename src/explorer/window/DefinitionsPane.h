@@ -30,6 +30,7 @@ public:
     // The focused definition text's selection, or empty when no text has the focus.
     bool FocusedSelection(QString &text) const;
     void FocusFirstText();
+    TDefinitionText *FirstText() const; // nullptr when none is shown
 
     // The selection colour: the highlight unless it cannot be told from the window or its text.
     static QColor SelectionColour(const QPalette &palette);

@@ -58,9 +58,18 @@ bool THistoryBox::eventFilter(QObject *watched, QEvent *event)
         if (row >= 0) {
             const QString text = Text();
             removeItem(row);
-            if (position_ > row || position_ >= count())
+            // Deleting the current entry leaves the position on the one before it, so Previous
+            // never steps forward.
+            if (position_ >= row)
                 --position_;
             SetText(text);
+            if (count() == 0) {
+                hidePopup();
+            } else {
+                showPopup(); // fits the list to the entries left
+                view()->setCurrentIndex(model()->index(qMin(row, count() - 1), 0));
+            }
+            emit EntryDeleted();
         }
         return true;
     }

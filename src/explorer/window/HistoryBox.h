@@ -23,6 +23,9 @@ public:
     // the current word differs from it; empty when there is none.
     QString PreviousEntry(const QString &currentWord) const;
 
+signals:
+    void EntryDeleted();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,6 +1,7 @@
 #include "RelationList.h"
 
 #include "Synset.h"
+#include "WrapTabBar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -64,10 +65,7 @@ QToolButton *LevelButton(const QString &text, int tag, QWidget *parent)
 TRelationList::TRelationList(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ViewTabs"));
-    tabs_ = new QTabBar(this);
-    tabs_->setExpanding(false);
-    tabs_->setDrawBase(true);
-    tabs_->setUsesScrollButtons(true);
+    tabs_ = new TWrapTabBar(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Synonyms"));
     list_->setFrameShape(QFrame::NoFrame);
@@ -124,10 +122,19 @@ void TRelationList::SetTabs(const std::vector<int> &relations, int current)
     relations_ = relations;
     for (int r : relations)
         tabs_->addTab(r == Nearest ? tr("Nearest") : tr(RelationName(r)));
-    // A bar filled while the window is hidden keeps the height of an empty one otherwise.
-    tabs_->setMinimumHeight(tabs_->sizeHint().height());
     filling_ = false;
     SelectTab(current);
+    FitTabs();
+}
+
+// The splitter may not squeeze the tabs: each of their rows counts towards the minimum height.
+void TRelationList::FitTabs()
+{
+    // Until it is laid out its width is a placeholder; one row will do.
+    const int w = isVisible() ? width() : QWIDGETSIZE_MAX;
+    const int list =
+        qMax(int(MinimumListHeight), list_->parentWidget()->minimumSizeHint().height());
+    setMinimumHeight(tabs_->heightForWidth(w) + list);
 }
 
 void TRelationList::SelectTab(int relation)
@@ -188,6 +195,7 @@ void TRelationList::PlaceLevels()
 void TRelationList::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    FitTabs();
     PlaceLevels();
 }
 

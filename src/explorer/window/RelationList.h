@@ -15,6 +15,7 @@ class TRelationList : public QWidget
 
 public:
     static constexpr int Nearest = 13;
+    static constexpr int MinimumListHeight = 50; // below the tabs, however many rows they take
 
     explicit TRelationList(QWidget *parent);
 
@@ -47,6 +48,7 @@ protected:
 
 private:
     void PlaceLevels();
+    void FitTabs();
 
     QTabBar *tabs_;
     QListWidget *list_;

@@ -1,5 +1,6 @@
 #include "WordExplorerWindow.h"
 
+#include "DefinitionText.h"
 #include "DefinitionsPane.h"
 #include "ExplorerButtons.h"
 #include "HistoryBox.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,7 +79,6 @@ TWordExplorerForm::TWordExplorerForm(TLexDatabase &db, QWidget *parent) : QDialo
     splitter_->addWidget(defs_);
     splitter_->addWidget(relations_);
     splitter_->setChildrenCollapsible(false);
-    relations_->setMinimumHeight(50);
 
     auto *left = new QVBoxLayout;
     left->setContentsMargins(0, 0, 0, 0);
@@ -89,8 +90,10 @@ TWordExplorerForm::TWordExplorerForm(TLexDatabase &db, QWidget *parent) : QDialo
     layout->addLayout(left, 1);
     layout->addWidget(buttons_);
     SetDefinitionsHeightPercent(definitionsPercent_);
+    SetTabOrder();
     Connect();
     relations_->SetTabs({TRelationList::Nearest}, TRelationList::Nearest);
+    keyWord_->setFocus(Qt::OtherFocusReason); // the window opens ready for typing
 }
 
 TWordExplorerForm::~TWordExplorerForm() = default;
@@ -116,6 +119,18 @@ QWidget *TWordExplorerForm::BuildLookupPanel()
     return panel;
 }
 
+// Top to bottom on the left, then the buttons on the right.
+void TWordExplorerForm::SetTabOrder()
+{
+    std::vector<QWidget *> order{keyWord_, searchButton_, relations_->ViewTabs(),
+                                 relations_->Synonyms(), buttons_->PreviousBut};
+    order.insert(order.end(), buttons_->PosButtons.begin(), buttons_->PosButtons.end());
+    order.push_back(buttons_->CopyButton);
+    order.push_back(buttons_->CloseButton);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 void TWordExplorerForm::Connect()
 {
     connect(keyWord_->lineEdit(), &QLineEdit::textEdited, this,
@@ -129,6 +144,7 @@ void TWordExplorerForm::Connect()
     });
     connect(buttons_->PreviousBut, &QToolButton::clicked, this,
             [this] { Guarded([this] { Previous(); }); });
+    connect(keyWord_, &THistoryBox::EntryDeleted, this, &TWordExplorerForm::UpdatePrevious);
     connect(buttons_->CopyButton, &QToolButton::clicked, this, &TWordExplorerForm::CopyClicked);
     connect(buttons_->CloseButton, &QToolButton::clicked, this, &QDialog::reject);
     connect(buttons_, &TExplorerButtons::PartOfSpeechToggled, this,
@@ -153,20 +169,33 @@ void TWordExplorerForm::Connect()
         [this](int row) { Guarded([&] { ItemChosen(row); }); }, Qt::QueuedConnection);
 }
 
+QString LexErrorText(const QString &file, const char *error)
+{
+    return QCoreApplication::translate("TWordExplorerForm",
+                                       "The word explorer could not read its database %1:\n%2")
+        .arg(QDir::toNativeSeparators(file), QString::fromUtf8(error));
+}
+
 // The window's own steps show a database error instead of letting it through the event loop.
 template <class F> void TWordExplorerForm::Guarded(F &&step)
 {
     try {
         step();
     } catch (const ELexError &error) {
-        QMessageBox::critical(this, windowTitle(), QString::fromUtf8(error.what()));
+        ShowNothing();
+        QMessageBox::critical(this, windowTitle(), LexErrorText(db_.FileName(), error.what()));
     }
 }
 
 void TWordExplorerForm::Lookup(const QString &word)
 {
     keyWord_->SetText(word);
-    Search(false);
+    try {
+        Search(false);
+    } catch (const ELexError &) {
+        ShowNothing(); // what is shown must not outlive the query it came from
+        throw;
+    }
 }
 
 void TWordExplorerForm::LookupFromText(const QString &word)
@@ -199,20 +228,20 @@ void TWordExplorerForm::Search(bool navigating)
 void TWordExplorerForm::ShowFound(const std::string &word, bool navigating)
 {
     TWordLookup &query = db_.Query();
-    if (definitionsPercent_ > 0)
+    if (definitionsPercent_ > 0) {
         defs_->Show(SenseDisplay::Build(db_, word));
-    buttons_->ResetPartsOfSpeech(query.ShownPartsOfSpeech());
-    if (query.Synonyms().empty()) {
-        for (int r : {rtTypeOf, rtSimilar, rtSeeAlso, rtDerived})
-            if (query.AvailableRelations() & (1u << r)) {
-                relation_ = r;
-                break;
-            }
+        if (QWidget *first = defs_->FirstText()) { // Tab goes from the lookup to the senses
+            first->setFocusPolicy(Qt::StrongFocus);
+            setTabOrder(searchButton_, first);
+            setTabOrder(first, relations_->ViewTabs());
+        }
     }
+    buttons_->ResetPartsOfSpeech(query.ShownPartsOfSpeech());
+    relation_ = FirstRelation();
     RefreshTabs();
     ShowRelation(relation_);
     keyWord_->Record(lookupWord_, navigating);
-    buttons_->PreviousBut->setEnabled(keyWord_->Position() > 0);
+    UpdatePrevious();
     keyWord_->lineEdit()->selectAll();
 }
 
@@ -222,6 +251,53 @@ void TWordExplorerForm::ShowNotFound(const QString &word)
     buttons_->ResetPartsOfSpeech(0);
     relations_->SetTabs({TRelationList::Nearest}, TRelationList::Nearest);
     ShowNearest(WordUtils::SearchKey(LexText::FromQString(word)));
+    UpdatePrevious();
+}
+
+// After a database error: an empty window, so no filter, tab or sense acts on a stale query.
+void TWordExplorerForm::ShowNothing()
+{
+    db_.Query().Clear();
+    selectedSense_ = -1;
+    depth_ = 1;
+    relation_ = TRelationList::Nearest;
+    nearest_.clear();
+    defs_->Clear();
+    buttons_->ResetPartsOfSpeech(0);
+    relations_->SetTabs({TRelationList::Nearest}, TRelationList::Nearest);
+    relations_->ShowWords({});
+    relations_->SetLevels(false, false, false);
+    searchButton_->setEnabled(!keyWord_->Text().trimmed().isEmpty()); // the user may try again
+    UpdatePrevious();
+}
+
+// Previous is offered whenever it has an entry to go to, also after a word that was not found.
+void TWordExplorerForm::UpdatePrevious()
+{
+    buttons_->PreviousBut->setEnabled(!keyWord_->PreviousEntry(lookupWord_).isEmpty());
+}
+
+// Whether the shown senses have words for the relation, so that it has a tab.
+bool TWordExplorerForm::Shows(int relation) const
+{
+    const TWordLookup &query = db_.Query();
+    if (relation == rtSynonyms)
+        return !query.Synonyms().empty();
+    return relation >= 0 && relation < rtSynonyms &&
+           (query.AvailableRelations() & (1u << relation));
+}
+
+// The synonyms, else the first of the broader relations; else any relation the senses have, and
+// only when they have none the Nearest list, so the selected tab always names what the list shows.
+int TWordExplorerForm::FirstRelation() const
+{
+    for (int r : {int(rtSynonyms), int(rtTypeOf), int(rtSimilar), int(rtSeeAlso), int(rtDerived)})
+        if (Shows(r))
+            return r;
+    for (int r = 0; r < rtSynonyms; ++r)
+        if (Shows(r))
+            return r;
+    return TRelationList::Nearest;
 }
 
 void TWordExplorerForm::RefreshTabs()
@@ -293,9 +369,8 @@ void TWordExplorerForm::ShowNearest(const std::string &key)
 
 void TWordExplorerForm::AfterFilterChange()
 {
-    const TWordLookup &query = db_.Query();
-    if (relation_ < rtSynonyms && !(query.AvailableRelations() & (1u << relation_)))
-        relation_ = rtSynonyms;
+    if (relation_ != TRelationList::Nearest && !Shows(relation_))
+        relation_ = FirstRelation();
     RefreshTabs();
     ShowRelation(relation_);
 }
@@ -369,12 +444,15 @@ void TWordExplorerForm::Previous()
 
 QString TWordExplorerForm::SelectedWord() const
 {
+    // A caret without a selection, or the Nearest list's "..", names no word: Copy must not
+    // replace the clipboard with nothing.
     QString selection;
-    if (defs_->FocusedSelection(selection))
+    if (defs_->FocusedSelection(selection) && !selection.isEmpty())
         return selection;
     const QListWidget *list = relations_->Synonyms();
     const QListWidgetItem *item = list->currentItem();
-    if (!item || !item->isSelected())
+    if (!item || !item->isSelected() ||
+        (relation_ == TRelationList::Nearest && item->text() == MoreEntries))
         return lookupWord_;
     return SenseDisplay::PlainWord(item->text());
 }

@@ -29,6 +29,9 @@ enum TListDoubleClickAction
     ldcReturnWord
 };
 
+// The message for a database error, naming the file it came from.
+QString LexErrorText(const QString &file, const char *error);
+
 // The word explorer window: lookup box with history, definitions, part-of-speech filters and the
 // relation tabs over the word list. Errors of the database raised while the window runs are
 // shown to the user; those of Lookup reach the caller.
@@ -70,13 +73,18 @@ protected:
 
 private:
     QWidget *BuildLookupPanel();
+    void SetTabOrder();
     void Connect();
     template <class F> void Guarded(F &&step);
 
     void Search(bool navigating);
     void ShowFound(const std::string &word, bool navigating);
     void ShowNotFound(const QString &word);
+    void ShowNothing();
+    void UpdatePrevious();
     void RefreshTabs();
+    bool Shows(int relation) const;
+    int FirstRelation() const;
     void ShowRelation(int relation);
     void ShowWords(const std::vector<TSynsetWord> &words);
     void ShowNearest(const std::string &key);
