@@ -1,0 +1,104 @@
+// tolvane-cli as a whole process, as a script meets it: start, look up, print, exit. lex runs in
+// the front without Qt; rhymes and define load the module with Qt. TOLVANE_CLI names another
+// build of the program to compare (it reads the word data of its own folder, or --data).
+#include "DictServers.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+TDictd *dictd = nullptr;
+
+std::string Program()
+{
+    const char *other = std::getenv("TOLVANE_CLI");
+    return other && *other ? other : TOLVANE_APP_DIR "/tolvane-cli";
+}
+
+// Runs the program with its output thrown away; the exit status, -1 when it did not start.
+int Spawn(const std::string &program, std::vector<std::string> args)
+{
+    args.insert(args.begin(), program);
+    std::vector<char *> argv;
+    for (std::string &arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void RunProcess(benchmark::State &state, const std::vector<std::string> &args)
+{
+    const std::string program = Program();
+    for (auto _ : state) {
+        if (Spawn(program, args) != 0) {
+            state.SkipWithError("the process failed");
+            return;
+        }
+    }
+}
+
+void BM_CliLexProcess(benchmark::State &state)
+{
+    RunProcess(state, {"lex", "love"});
+}
+BENCHMARK(BM_CliLexProcess)->Unit(benchmark::kMillisecond);
+
+void BM_CliRhymesProcess(benchmark::State &state)
+{
+    RunProcess(state, {"rhymes", "love"});
+}
+BENCHMARK(BM_CliRhymesProcess)->Unit(benchmark::kMillisecond);
+
+void BM_CliDefineProcess(benchmark::State &state)
+{
+    RunProcess(state, {"define", "love", "--server", "127.0.0.1:" + std::to_string(dictd->Port())});
+}
+BENCHMARK(BM_CliDefineProcess)->Unit(benchmark::kMillisecond);
+
+// The WordNet command itself, where installed: the mark to beat.
+void BM_WnOverProcess(benchmark::State &state)
+{
+    if (Spawn("/usr/bin/wn", {"love", "-over"}) < 0) {
+        state.SkipWithError("wn is not installed");
+        return;
+    }
+    for (auto _ : state)
+        Spawn("/usr/bin/wn", {"love", "-over"});
+}
+BENCHMARK(BM_WnOverProcess)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    dictd = &SharedDictd();
+    if (!dictd->Running())
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    StopSharedDictd();
+    return 0;
+}
