@@ -40,8 +40,9 @@ int RunLex(const std::string &dataDir, std::vector<std::string> args)
 
 int RunCommandModule(int argc, char **argv)
 {
-    // Found beside this program (the run path names its folder).
-    void *module = ::dlopen(CliCommandsModule, RTLD_LAZY | RTLD_LOCAL);
+    // Only the one beside this program: no search path may bring in another.
+    const std::string path = OwnFolder(argv[0]) + CliCommandsModule;
+    void *module = ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     const auto entry =
         module ? reinterpret_cast<TCliCommandsEntry>(::dlsym(module, CliCommandsSymbol)) : nullptr;
     if (!entry) {
