@@ -46,7 +46,8 @@ int RunCommandModule(int argc, char **argv)
     const auto entry =
         module ? reinterpret_cast<TCliCommandsEntry>(::dlsym(module, CliCommandsSymbol)) : nullptr;
     if (!entry) {
-        std::cerr << "tolvane-cli: cannot load its commands: " << ::dlerror() << '\n';
+        const char *reason = ::dlerror();
+        std::cerr << "tolvane-cli: cannot load its commands: " << (reason ? reason : path) << '\n';
         return 2;
     }
     return entry(argc, argv);
