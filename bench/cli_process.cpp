@@ -1,6 +1,7 @@
 // tolvane-cli as a whole process, as a script meets it: start, look up, print, exit. lex runs in
-// the front without Qt; rhymes and define load the module with Qt. TOLVANE_CLI names another
-// build of the program to compare (it reads the word data of its own folder, or --data).
+// the front without Qt; rhymes and define load the module with Qt. TOLVANE_CLI_BASELINE may name
+// another build of the program (with the word data in its folder) to run beside this one; run
+// with --benchmark_enable_random_interleaving so that a busy machine disturbs both alike.
 #include "DictServers.h"
 
 #include <QCoreApplication>
@@ -21,12 +22,6 @@ extern char **environ;
 namespace {
 
 TDictd *dictd = nullptr;
-
-std::string Program()
-{
-    const char *other = std::getenv("TOLVANE_CLI");
-    return other && *other ? other : TOLVANE_APP_DIR "/tolvane-cli";
-}
 
 // Runs the program with its output thrown away; the exit status, -1 when it did not start.
 // cpuSeconds adds the child's processor time, which a loaded machine disturbs less than the
@@ -54,9 +49,9 @@ int Spawn(const std::string &program, std::vector<std::string> args, double *cpu
     return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-void RunProcess(benchmark::State &state, const std::vector<std::string> &args)
+void RunProcess(benchmark::State &state, const std::string &program,
+                const std::vector<std::string> &args)
 {
-    const std::string program = Program();
     double cpu = 0;
     for (auto _ : state) {
         if (Spawn(program, args, &cpu) != 0) {
@@ -68,23 +63,19 @@ void RunProcess(benchmark::State &state, const std::vector<std::string> &args)
         benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
 }
 
-void BM_CliLexProcess(benchmark::State &state)
+// lex, rhymes and define of one build, named after it.
+void RegisterCommands(const std::string &name, const std::string &program)
 {
-    RunProcess(state, {"lex", "love"});
+    const std::vector<std::pair<std::string, std::vector<std::string>>> commands = {
+        {"Lex", {"lex", "love"}},
+        {"Rhymes", {"rhymes", "love"}},
+        {"Define", {"define", "love", "--server", "127.0.0.1:" + std::to_string(dictd->Port())}}};
+    for (const auto &[command, args] : commands)
+        benchmark::RegisterBenchmark(
+            ("BM_Cli" + command + "Process/" + name).c_str(),
+            [program, args = args](benchmark::State &state) { RunProcess(state, program, args); })
+            ->Unit(benchmark::kMillisecond);
 }
-BENCHMARK(BM_CliLexProcess)->Unit(benchmark::kMillisecond);
-
-void BM_CliRhymesProcess(benchmark::State &state)
-{
-    RunProcess(state, {"rhymes", "love"});
-}
-BENCHMARK(BM_CliRhymesProcess)->Unit(benchmark::kMillisecond);
-
-void BM_CliDefineProcess(benchmark::State &state)
-{
-    RunProcess(state, {"define", "love", "--server", "127.0.0.1:" + std::to_string(dictd->Port())});
-}
-BENCHMARK(BM_CliDefineProcess)->Unit(benchmark::kMillisecond);
 
 // The WordNet command itself, where installed: the mark to beat.
 void BM_WnOverProcess(benchmark::State &state)
@@ -120,6 +111,9 @@ int main(int argc, char **argv)
     dictd = &SharedDictd();
     if (!dictd->Running())
         return 1;
+    RegisterCommands("this", TOLVANE_APP_DIR "/tolvane-cli");
+    if (const char *baseline = std::getenv("TOLVANE_CLI_BASELINE"); baseline && *baseline)
+        RegisterCommands("baseline", baseline);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
