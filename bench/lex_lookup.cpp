@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString LexFile = QStringLiteral(TOLVANE_APP_DIR "/cz.lex");
+const std::string LexFile = TOLVANE_APP_DIR "/cz.lex";
 const char *const Words[] = {"love", "ran", "bright", "dog's", "running", "happier"};
 
 std::size_t SynonymsShown(TLexDatabase &db, const std::string &word)

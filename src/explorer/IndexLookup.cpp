@@ -145,11 +145,13 @@ std::array<std::string, 7> TIndexLookup::LoadDirectory(const std::uint8_t *data,
     };
     std::size_t pos = 0;
     std::vector<std::pair<std::uint16_t, std::uint32_t>> order; // (key, offset) in file order
+    order.reserve(size / 4); // sized once: a fresh process pays for every page it touches
     for (int bucket = 0; bucket < 256; ++bucket) {
         need(pos, 1);
         const int count = data[pos++];
         need(pos, std::size_t(count) * 4);
         buckets_[bucket].clear();
+        buckets_[bucket].reserve(std::size_t(count));
         for (int i = 0; i < count; ++i, pos += 4) {
             const std::uint8_t sub = data[pos];
             const std::uint32_t offset = data[pos + 1] | data[pos + 2] << 8 | data[pos + 3] << 16;
@@ -169,10 +171,16 @@ std::array<std::string, 7> TIndexLookup::LoadDirectory(const std::uint8_t *data,
                 throw ELexError("Invalid word index directory");
             entry.length = end - entry.offset;
         }
-    blockNumbers_.clear();
+    // In ascending order without a sort: every key is unique (checked above), so marking them
+    // and reading the marks back is enough, and cheaper on every open.
+    std::vector<bool> present(0x10000);
     for (const auto &[key, offset] : order)
-        blockNumbers_.push_back(BlockNumber(key));
-    std::sort(blockNumbers_.begin(), blockNumbers_.end());
+        present[BlockNumber(key)] = true;
+    blockNumbers_.clear();
+    blockNumbers_.reserve(order.size());
+    for (std::uint32_t number = 0; number < present.size(); ++number)
+        if (present[number])
+            blockNumbers_.push_back(std::uint16_t(number));
     tokens_.LoadTable(data, size, pos);
     std::array<std::string, 7> strings;
     for (std::string &s : strings) {

@@ -3,6 +3,8 @@
 #include "LexDatabase.h"
 #include "LexError.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <map>
 #include <mutex>
@@ -33,7 +35,7 @@ const TWordMorpher *TLexBaseForms::Morpher() const
     std::call_once(read_, [this] {
         try {
             TLexDatabase database;
-            database.SetFileName(lexFile_);
+            database.SetFileName(QFile::encodeName(lexFile_).toStdString());
             database.Open();
             morpher_ = database.Morpher();
         } catch (const ELexError &) {

@@ -2,8 +2,7 @@
 
 #include "ArithmeticCoder.h"
 #include "LexError.h"
-
-#include <QLocale>
+#include "UserLocale.h"
 
 #include <algorithm>
 
@@ -52,12 +51,12 @@ std::string TLexTrailer::Bytes() const
 
 TLexDatabase::TLexDatabase() : query_(*this)
 {
-    morpher_.British = QLocale::system().territory() != QLocale::UnitedStates;
+    morpher_.British = !UserLocale::IsUnitedStates();
 }
 
 TLexDatabase::~TLexDatabase() = default;
 
-void TLexDatabase::SetFileName(const QString &name)
+void TLexDatabase::SetFileName(const std::string &name)
 {
     if (name == fileName_)
         return;
@@ -72,32 +71,26 @@ void TLexDatabase::SetFileName(const QString &name)
 
 void TLexDatabase::OpenFile()
 {
-    if (openCount_++ > 0)
-        return;
-    file_.setFileName(fileName_);
-    if (!file_.open(QIODevice::ReadOnly)) {
-        openCount_ = 0;
-        throw ELexError(
-            ("Cannot open file \"" + fileName_ + "\". " + file_.errorString()).toStdString());
-    }
+    if (openCount_ == 0)
+        file_.Open(fileName_);
+    ++openCount_;
 }
 
 void TLexDatabase::CloseFile()
 {
     if (openCount_ > 0 && --openCount_ == 0)
-        file_.close();
+        file_.Close();
 }
 
 std::vector<std::uint8_t> TLexDatabase::ReadAt(std::uint64_t offset, std::uint64_t length)
 {
     TLexFileGuard guard(*this);
-    const std::uint64_t size = std::uint64_t(file_.size());
+    const std::uint64_t size = file_.Size();
     if (offset >= size)
         return {};
     length = std::min(length, size - offset);
     std::vector<std::uint8_t> bytes(length);
-    if (!file_.seek(qint64(offset)) ||
-        file_.read(reinterpret_cast<char *>(bytes.data()), qint64(length)) != qint64(length))
+    if (!file_.ReadAt(offset, bytes.data(), bytes.size()))
         throw ELexError("Read error in word explorer database");
     return bytes;
 }
@@ -107,7 +100,7 @@ void TLexDatabase::Open()
     if (opened_)
         return;
     TLexFileGuard guard(*this);
-    fileSize_ = std::uint64_t(file_.size());
+    fileSize_ = file_.Size();
     if (fileSize_ < TLexTrailer::Size)
         InvalidFile();
     const std::vector<std::uint8_t> tail = ReadAt(fileSize_ - TLexTrailer::Size, TLexTrailer::Size);

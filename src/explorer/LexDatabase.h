@@ -1,11 +1,10 @@
 #pragma once
 
 #include "IndexLookup.h"
+#include "LexFile.h"
 #include "Synset.h"
 #include "WordLookup.h"
 #include "WordMorpher.h"
-
-#include <QFile>
 
 #include <array>
 #include <cstdint>
@@ -41,8 +40,9 @@ public:
     TLexDatabase();
     ~TLexDatabase() override;
 
-    void SetFileName(const QString &name);
-    const QString &FileName() const { return fileName_; }
+    // The path's bytes as the system takes them.
+    void SetFileName(const std::string &name);
+    const std::string &FileName() const { return fileName_; }
 
     // Reference-counted; the first opens the file, the last closes it. Throws ELexError when
     // the file cannot be opened.
@@ -73,8 +73,8 @@ private:
     std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::uint64_t length);
     void ProcessEntry(const TIndexRec &entry, std::uint16_t mask, int formKind);
 
-    QString fileName_;
-    QFile file_;
+    std::string fileName_;
+    TLexFile file_;
     int openCount_ = 0;
     bool opened_ = false;
     std::uint64_t fileSize_ = 0;

@@ -33,7 +33,7 @@ class LexDatabaseTest : public ::testing::Test
 protected:
     LexDatabaseTest()
     {
-        db.SetFileName(file.Path());
+        db.SetFileName(file.Path().toStdString());
         db.Morpher().British = false;
     }
     std::vector<std::string> Headwords()
@@ -242,7 +242,7 @@ TEST_F(LexDatabaseTest, DamagedFilesGiveErrors)
         c.damage(bytes);
         file.Write(bytes);
         TLexDatabase damaged;
-        damaged.SetFileName(file.Path());
+        damaged.SetFileName(file.Path().toStdString());
         EXPECT_EQ(ErrorOf([&] { damaged.Lookup("dog"); }), c.error) << c.name;
     }
 
@@ -258,7 +258,7 @@ TEST_F(LexDatabaseTest, DamagedFilesGiveErrors)
     bytes.replace(at, 3, "\xff\xff\x7f");
     file.Write(bytes);
     TLexDatabase damaged;
-    damaged.SetFileName(file.Path());
+    damaged.SetFileName(file.Path().toStdString());
     EXPECT_EQ(ErrorOf([&] { damaged.Lookup("dog"); }), "Invalid database pointer");
     EXPECT_EQ(ErrorOf([&] { damaged.ReadSense(0); }), "Invalid database pointer");
 }
@@ -289,13 +289,13 @@ TEST(TLexDatabase, FileNameIsFixedWhileTheFileIsOpen)
 {
     SmallLexFile file;
     TLexDatabase db;
-    db.SetFileName(file.Path());
+    db.SetFileName(file.Path().toStdString());
     {
         TLexFileGuard guard(db);
         EXPECT_EQ(ErrorOf([&] { db.SetFileName("other.lex"); }),
                   "Cannot change open database file");
     }
-    db.SetFileName(file.Path() + ".missing");
+    db.SetFileName((file.Path() + ".missing").toStdString());
     EXPECT_NE(ErrorOf([&] { db.Lookup("dog"); }).find("Cannot open file"), std::string::npos);
 }
 

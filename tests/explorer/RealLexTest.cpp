@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QFile::exists(AppDir + "cz.lex")) << "build the data first";
-        db.SetFileName(AppDir + "cz.lex");
+        db.SetFileName((AppDir + "cz.lex").toStdString());
     }
     TLexDatabase db;
 };
@@ -109,7 +109,7 @@ TEST_F(RealLexTest, WordFormsAndPronunciationsTravelWithTheFile)
 TEST(LexCommand, PrintsSensesAndRelations)
 {
     std::ostringstream out, err;
-    TLexCommand command(AppDir, out, err);
+    TLexCommand command(AppDir.toStdString(), out, err);
     EXPECT_EQ(command.Run({"ran"}), 0);
     EXPECT_EQ(out.str().rfind("Verb\trun\t", 0), 0u) << out.str().substr(0, 200);
     out.str("");
@@ -118,7 +118,7 @@ TEST(LexCommand, PrintsSensesAndRelations)
     EXPECT_EQ(command.Run({"qqqzzz"}), 1);
     EXPECT_EQ(command.Run({"love", "--rel", "cousins"}), 2);
     EXPECT_EQ(TLexCommand::RelationByName("type-of"), rtTypeOf);
-    TLexCommand missing(QStringLiteral("/nonexistent/"), out, err);
+    TLexCommand missing("/nonexistent/", out, err);
     EXPECT_EQ(missing.Run({"love"}), 2);
     EXPECT_NE(err.str().find("Cannot open file"), std::string::npos);
 }

@@ -69,8 +69,10 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
     ASSERT_EQ(process.exitCode(), 0) << installLog.toStdString();
 
     QSet<QString> app = FilesBelow(TOLVANE_SOURCE_DIR "/data"); // Samples, Verse Forms
-    app += {"tolvane",   "tolvane-cli", "rdict.dat",     "sdxdict.dat",   "rpoetry.dat",  "cz.lex",
-            "en_US.aff", "en_US.dic",   "syllables.dat", "thesaurus.dat", "thesaurus.idx"};
+    app += {"tolvane",       "tolvane-cli",   "tolvane-cli-commands.so",
+            "rdict.dat",     "sdxdict.dat",   "rpoetry.dat",
+            "cz.lex",        "en_US.aff",     "en_US.dic",
+            "syllables.dat", "thesaurus.dat", "thesaurus.idx"};
     EXPECT_EQ(Listed(FilesBelow(prefix.file("lib/tolvane"))), Listed(app));
     EXPECT_EQ(QImage(prefix.file("share/icons/hicolor/48x48/apps/tolvane.png")).size(),
               QSize(48, 48));
@@ -93,6 +95,9 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
     EXPECT_TRUE(Execute(process, prefix.file("bin/tolvane-cli"), {"rhymes", "love"})
                     .split('\n')
                     .contains("dove"));
+    EXPECT_EQ(
+        Execute(process, prefix.file("bin/tolvane-cli"), {"lex", "love", "--rel", "antonyms"}),
+        "hate\n");
 
     if (geteuid() != 0)
         GTEST_SKIP() << "only root can start the program as another user";

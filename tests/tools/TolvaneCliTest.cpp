@@ -214,6 +214,8 @@ TEST(CliProgram, ReadsItsOwnFolderWhereverItIsStarted)
 {
     TempDir app, here;
     ASSERT_TRUE(QFile::copy(QStringLiteral(TOLVANE_CLI), app.file("tolvane-cli")));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TOLVANE_CLI_COMMANDS), app.file("tolvane-cli-commands.so")));
     TDIWordListWriter own, stray;
     own.Add("love", "own entry");
     own.SaveToFile(app.file("rdict.dat"));

@@ -11,6 +11,7 @@
 #include "SyllableTable.h"
 #include "Syllables.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <stdexcept>
@@ -120,7 +121,7 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
         return (this->*it->second)(args.join(QLatin1Char(' ')));
     }
     if (command == QLatin1String("lex"))
-        return TLexCommand(dataDir_, out_, err_).Run(args);
+        return Lex(args);
     if (command == QLatin1String("define"))
         return DefineCommand::Run(args, out_, err_);
     if (command == QLatin1String("dump"))
@@ -132,6 +133,14 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
     if (command == QLatin1String("build"))
         return args.size() == 2 ? Build(args.at(0), args.at(1)) : Usage("build takes TSV OUT");
     return Usage("unknown command");
+}
+
+int TTolvaneCli::Lex(const QStringList &args)
+{
+    std::vector<std::string> words;
+    for (const QString &arg : args)
+        words.push_back(Utf8(arg));
+    return TLexCommand(QFile::encodeName(dataDir_).toStdString(), out_, err_).Run(words);
 }
 
 int TTolvaneCli::Usage(const char *message)

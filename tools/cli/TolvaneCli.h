@@ -39,6 +39,7 @@ private:
     int Get(const QString &file, const QString &key);
     int Dump(const QString &file);
     int Build(const QString &tsv, const QString &out);
+    int Lex(const QStringList &args);
 
     // The word list of a data file, loaded on first use; throws the loader's error.
     const TDIAnsiStringHash &Data(const char *fileName);

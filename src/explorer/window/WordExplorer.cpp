@@ -2,6 +2,7 @@
 
 #include "LexDatabase.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -17,12 +18,12 @@ TCustomWordExplorer::~TCustomWordExplorer()
 
 void TCustomWordExplorer::SetDatabaseFile(const QString &file)
 {
-    db_->SetFileName(file);
+    db_->SetFileName(QFile::encodeName(file).toStdString());
 }
 
 QString TCustomWordExplorer::DatabaseFile() const
 {
-    return db_->FileName();
+    return QFile::decodeName(QByteArray::fromStdString(db_->FileName()));
 }
 
 void TCustomWordExplorer::SetDefinitionsHeightPercent(int percent)

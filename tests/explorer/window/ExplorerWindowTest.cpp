@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QFile::exists(LexFile)) << "build the data first";
-        db.SetFileName(LexFile);
+        db.SetFileName(LexFile.toStdString());
         form = std::make_unique<TWordExplorerForm>(db, nullptr);
         form->resize(500, 340);
         form->show();
@@ -284,7 +284,7 @@ TEST_F(ExplorerWindowTest, CopyPutsTheSelectedWordOnTheClipboard)
 TEST(ExplorerWindowShowTest, TabsFilledBeforeTheWindowShowsAreVisible)
 {
     TLexDatabase db;
-    db.SetFileName(LexFile);
+    db.SetFileName(LexFile.toStdString());
     TWordExplorerForm form(db, nullptr);
     form.Lookup(QStringLiteral("bright"));
     form.show();

@@ -23,7 +23,7 @@ TEST(SenseDisplayTest, DogHeadingsNumbersAndExamples)
 {
     ASSERT_TRUE(QFile::exists(LexFile)) << "build the data first";
     TLexDatabase db;
-    db.SetFileName(LexFile);
+    db.SetFileName(LexFile.toStdString());
     db.Lookup("dog");
     const std::vector<TSenseDisplay> list = SenseDisplay::Build(db, "dog");
     ASSERT_EQ(list.size(), db.Query().Senses().size());

@@ -1,5 +1,6 @@
 #include "LexCommand.h"
 
+#include "Latin1Text.h"
 #include "LexDatabase.h"
 #include "LexError.h"
 #include "WordUtils.h"
@@ -9,15 +10,27 @@ namespace {
 // Database text is 8-bit; the terminal gets UTF-8.
 std::string Utf8(const std::string &text)
 {
-    return QString::fromLatin1(text.data(), qsizetype(text.size())).toStdString();
+    return Latin1Text::ToUtf8(text);
 }
 
-std::string Simplified(const QString &name)
+bool IsLatin1Letter(char32_t c)
+{
+    return c == 0xAA || c == 0xB5 || c == 0xBA || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+// The letters of a name in lower case. Relation names are ASCII, so any other letter (anything
+// past Latin-1 counts as one) stands as a character no name holds.
+std::string Simplified(std::string_view name)
 {
     std::string out;
-    for (QChar c : name.toLower())
-        if (c.isLetter())
-            out += char(c.toLatin1());
+    for (char32_t c : Latin1Text::Decode(name)) {
+        if (c >= 'A' && c <= 'Z')
+            out += char(c + 32);
+        else if (c >= 'a' && c <= 'z')
+            out += char(c);
+        else if (c > 0x7F && (c > 0xFF || IsLatin1Letter(c)))
+            out += '\0';
+    }
     return out;
 }
 
@@ -52,44 +65,46 @@ std::string Examples(const TSynset &sense)
 
 } // namespace
 
-TLexCommand::TLexCommand(const QString &dataDir, std::ostream &out, std::ostream &err)
-    : dataDir_(dataDir), out_(out), err_(err)
+TLexCommand::TLexCommand(std::string dataDir, std::ostream &out, std::ostream &err)
+    : dataDir_(std::move(dataDir)), out_(out), err_(err)
 {}
 
-int TLexCommand::RelationByName(const QString &name)
+int TLexCommand::RelationByName(std::string_view name)
 {
     for (int type = 0; type < RelationTypeCount; ++type)
-        if (Simplified(QString::fromLatin1(RelationName(type))) == Simplified(name))
+        if (Simplified(RelationName(type)) == Simplified(name))
             return type;
     return -1;
 }
 
-int TLexCommand::Run(const QStringList &args)
+int TLexCommand::Run(const std::vector<std::string> &args)
 {
-    QStringList words;
+    std::string words;
+    bool anyWord = false;
     int relation = -1;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--rel")) {
-            if (i + 1 >= args.size() || (relation = RelationByName(args.at(++i))) < 0) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--rel") {
+            if (i + 1 >= args.size() || (relation = RelationByName(args[++i])) < 0) {
                 err_ << "lex: --rel takes one of Synonyms, Antonyms, Attribs, Causes, Derived, "
                         "Entails, Parts, \"Type of\", Types, \"Part of\", Participle, "
                         "\"See also\", Similar\n";
                 return 2;
             }
         } else {
-            words << args.at(i);
+            words += (anyWord ? " " : "") + args[i];
+            anyWord = true;
         }
     }
-    if (words.isEmpty()) {
+    if (!anyWord) {
         err_ << "lex: missing WORD\n";
         return 2;
     }
-    const QByteArray word = words.join(QLatin1Char(' ')).trimmed().toLatin1();
+    const std::string word = Latin1Text::FromUtf8Trimmed(words);
     try {
         TLexDatabase db;
-        db.SetFileName(dataDir_ + QStringLiteral("cz.lex"));
+        db.SetFileName(dataDir_ + "cz.lex");
         TLexFileGuard guard(db);
-        db.Lookup(word.toStdString());
+        db.Lookup(word);
         TWordLookup &query = db.Query();
         if (query.Senses().empty())
             return 1;

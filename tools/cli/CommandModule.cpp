@@ -1,11 +1,12 @@
-// tolvane-cli: the rhyming dictionary's lookups on the command line.
+#include "CommandModule.h"
+
 #include "TolvaneCli.h"
 
 #include <QCoreApplication>
 
 #include <iostream>
 
-int main(int argc, char **argv)
+extern "C" __attribute__((visibility("default"))) int TolvaneCliCommands(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     TTolvaneCli cli(QCoreApplication::applicationDirPath() + QLatin1Char('/'), std::cout,
