@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -183,7 +184,10 @@ template <class F> void TWordExplorerForm::Guarded(F &&step)
         step();
     } catch (const ELexError &error) {
         ShowNothing();
-        QMessageBox::critical(this, windowTitle(), LexErrorText(db_.FileName(), error.what()));
+        QMessageBox::critical(
+            this, windowTitle(),
+            LexErrorText(QFile::decodeName(QByteArray::fromStdString(db_.FileName())),
+                         error.what()));
     }
 }
 

@@ -24,7 +24,7 @@ class ExplorerUseTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        db.SetFileName(QStringLiteral(TOLVANE_APP_DIR "/cz.lex"));
+        db.SetFileName(TOLVANE_APP_DIR "/cz.lex");
         form = std::make_unique<TWordExplorerForm>(db, nullptr);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -114,7 +114,7 @@ TEST_F(ExplorerUseTest, ANarrowWindowKeepsEveryRowOfTabsAndEachTakesItsClick)
 TEST_F(ExplorerUseTest, ADatabaseErrorLeavesAnEmptyWindow)
 {
     form->Lookup(QStringLiteral("bright"));
-    db.SetFileName(QStringLiteral(TOLVANE_APP_DIR "/missing.lex"));
+    db.SetFileName(TOLVANE_APP_DIR "/missing.lex");
     EXPECT_THROW(form->Lookup(QStringLiteral("dog")), ELexError);
     EXPECT_EQ(form->Defs()->FirstText(), nullptr);
     EXPECT_EQ(form->Relations()->ViewTabs()->count(), 1);
