@@ -41,6 +41,43 @@ bool EndsInSibilant(const std::string &w)
            EndsWith(w, "sh");
 }
 
+// The lines of a list sorted by their first field (stop ',': only lines that have a comma) or
+// whole text (stop '\n'), equal ones in list order. Offsets rather than strings spare a fresh
+// process thousands of small allocations; a list already in order needs no sort.
+std::vector<TWordMorpher::TLineField> SortedLines(std::string_view list, char stop)
+{
+    std::vector<TWordMorpher::TLineField> fields;
+    for (std::size_t start = 0; start < list.size();) {
+        std::size_t end = list.find('\n', start);
+        if (end == std::string_view::npos)
+            end = list.size();
+        const std::size_t field =
+            stop == ',' ? list.substr(start, end - start).find(',') : end - start;
+        if (field != 0 && field != std::string_view::npos)
+            fields.push_back({std::uint32_t(start), std::uint32_t(field)});
+        start = end + 1;
+    }
+    const auto less = [list](const TWordMorpher::TLineField &a, const TWordMorpher::TLineField &b) {
+        return list.substr(a.start, a.length) < list.substr(b.start, b.length);
+    };
+    if (!std::is_sorted(fields.begin(), fields.end(), less))
+        std::stable_sort(fields.begin(), fields.end(), less);
+    return fields;
+}
+
+// The start of the first line whose field equals key; npos when none.
+std::size_t FindLine(std::string_view list, const std::vector<TWordMorpher::TLineField> &sorted,
+                     std::string_view key)
+{
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), key,
+                                     [list](const TWordMorpher::TLineField &f, std::string_view k) {
+                                         return list.substr(f.start, f.length) < k;
+                                     });
+    if (it == sorted.end() || list.substr(it->start, it->length) != key)
+        return std::string_view::npos;
+    return it->start;
+}
+
 } // namespace
 
 void TWordMorpher::SetStrings(TFormStrings strings)
@@ -48,26 +85,11 @@ void TWordMorpher::SetStrings(TFormStrings strings)
     strings_ = std::move(strings);
     variantsBuilt_ = false;
     variants_.clear();
-    for (int pos = 0; pos < 3; ++pos) {
-        lines_[pos].clear();
-        const std::string_view list = strings_[pos];
-        for (std::size_t start = 0; start < list.size();) {
-            std::size_t end = list.find('\n', start);
-            if (end == std::string_view::npos)
-                end = list.size();
-            const std::string_view line = list.substr(start, end - start);
-            const std::size_t comma = line.find(',');
-            if (comma != std::string_view::npos) // the first line of a base wins, as a search would
-                lines_[pos].emplace(std::string(line.substr(0, comma)), std::string(line));
-            start = end + 1;
-        }
-    }
-    for (int list : {fsComparableStems, fsDoublingVerbs, fsBritishDoublingVerbs}) {
-        keys_[list].clear();
-        for (const std::string &key : Split(strings_[list], '\n'))
-            if (!key.empty())
-                keys_[list].insert(key);
-    }
+    for (int list = 0; list < FormStringCount; ++list)
+        sorted_[list] =
+            list == fsSpellingVariants
+                ? std::vector<TLineField>()
+                : SortedLines(strings_[list], list <= fsAdjectiveExceptions ? ',' : '\n');
 }
 
 const std::string *TWordMorpher::ExceptionList(int pos) const
@@ -81,7 +103,7 @@ bool TWordMorpher::InList(TFormString list, std::string_view word) const
     if (key.empty())
         return false;
     if (list == fsComparableStems || list == fsDoublingVerbs || list == fsBritishDoublingVerbs)
-        return keys_[list].count(key) != 0;
+        return FindLine(strings_[list], sorted_[list], key) != std::string_view::npos;
     return strings_[list].find('\n' + key + '\n') != std::string::npos;
 }
 
@@ -94,10 +116,13 @@ std::vector<std::string> TWordMorpher::ExceptionLine(int pos, std::string_view w
 {
     if (pos < 0 || pos > 2 || word.empty())
         return {};
-    const auto it = lines_[pos].find(std::string(word));
-    if (it == lines_[pos].end())
+    const std::string_view list = strings_[pos];
+    const std::size_t start = FindLine(list, sorted_[pos], word);
+    if (start == std::string_view::npos)
         return {};
-    return Split(it->second, ',');
+    const std::size_t end = list.find('\n', start);
+    return Split(std::string(list.substr(start, end == std::string_view::npos ? end : end - start)),
+                 ',');
 }
 
 std::string TWordMorpher::Inflect(const std::string &word, int kind) const

@@ -3,11 +3,10 @@
 #include "WordUtils.h"
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // English word forms driven by the seven word-form strings of the database: inflection, base
@@ -27,6 +26,11 @@ public:
         FormStringCount
     };
     using TFormStrings = std::array<std::string, FormStringCount>;
+    // Where a line of a word-form string starts and how long its key is.
+    struct TLineField
+    {
+        std::uint32_t start, length;
+    };
 
     void SetStrings(TFormStrings strings);
     const TFormStrings &Strings() const { return strings_; }
@@ -60,9 +64,8 @@ private:
     bool IsDoubling(std::string_view word) const;
 
     TFormStrings strings_;
-    // Lookups into the strings: a line's base to the line, and the members of the key lists.
-    std::array<std::unordered_map<std::string, std::string>, 3> lines_;
-    std::array<std::unordered_set<std::string>, FormStringCount> keys_;
+    // Per list, its lines' keys in sorted order, for binary search.
+    std::array<std::vector<TLineField>, FormStringCount> sorted_;
     mutable bool variantsBuilt_ = false;
     mutable std::map<std::string, std::string> variants_;
 };

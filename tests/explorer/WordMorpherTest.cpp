@@ -162,3 +162,28 @@ TEST(TWordMorpher, FormsTextAndSpelling)
 }
 
 } // namespace
+
+// The lists are searched through a sorted view of their lines: order, prefixes, repeated bases,
+// lines without a comma and a last line without its line feed must not change the answers.
+TEST(TWordMorpher, ExceptionLinesAndKeyListsInAnyOrder)
+{
+    TWordMorpher m;
+    m.SetStrings({"", "sing,sang,sung\nbe-all\nbear,bore,borne\nbe,was\nbe,were\nb,bb", "",
+                  "\nHAPPI\nBRIGHT", "ZIP\nSTOP\n", "", ""});
+    const std::pair<const char *, std::vector<std::string>> lines[] = {
+        {"be", {"be", "was"}}, {"bear", {"bear", "bore", "borne"}},
+        {"b", {"b", "bb"}},    {"sing", {"sing", "sang", "sung"}},
+        {"be-all", {}},        {"bea", {}},
+        {"be,was", {}},        {"sing\nbe", {}}};
+    for (const auto &[word, line] : lines)
+        EXPECT_EQ(m.ExceptionLine(1, word), line) << word;
+    const std::pair<const char *, bool> keys[] = {{"bright", true}, {"happi", true},
+                                                  {"zip", true},    {"stop", true},
+                                                  {"sto", false},   {"brightest", false}};
+    for (const auto &[word, found] : keys)
+        EXPECT_EQ(m.InList(word[0] == 'b' || word[0] == 'h' ? TWordMorpher::fsComparableStems
+                                                            : TWordMorpher::fsDoublingVerbs,
+                           word),
+                  found)
+            << word;
+}
