@@ -86,9 +86,15 @@ void CheckSection(const TIniFile &ini, const QString &section)
     for (qsizetype i = 0; i < keys.size() && i < 64; ++i) {
         const QString value = ini.ReadString(section, keys[i], QStringLiteral("\x01"));
         Check(value.size() <= 2047);
-        // A key whose bytes are not UTF-8 is listed with replacement characters and cannot be
-        // asked for by that name.
-        if (keys[i].contains(QChar::ReplacementCharacter) && value == QStringLiteral("\x01"))
+        // A key whose bytes are not UTF-8 is listed with replacement characters, and one stored
+        // after a byte-order mark is listed without the mark (UTF-8 decoding drops it): when
+        // blanks follow the mark, the listed name starts with a blank, which a name asked for
+        // never does. Neither can be asked for by the listed name.
+        const QChar first = keys[i].isEmpty() ? QChar() : keys[i].front();
+        const bool lostMark =
+            first == u' ' || first == u'\t' || first == u'\r' || first == u'\v' || first == u'\f';
+        if ((keys[i].contains(QChar::ReplacementCharacter) || lostMark) &&
+            value == QStringLiteral("\x01"))
             continue;
         Check(lines[i] == keys[i] + QLatin1Char('=') + value);
         const int a = ini.ReadInteger(section, keys[i], 1);
