@@ -87,12 +87,13 @@ void CheckSection(const TIniFile &ini, const QString &section)
         const QString value = ini.ReadString(section, keys[i], QStringLiteral("\x01"));
         Check(value.size() <= 2047);
         // A key whose bytes are not UTF-8 is listed with replacement characters, and one stored
-        // after a byte-order mark is listed without the mark (UTF-8 decoding drops it): when
-        // blanks follow the mark, the listed name starts with a blank, which a name asked for
-        // never does. Neither can be asked for by the listed name.
+        // after a byte-order mark is listed without the mark (UTF-8 decoding drops it). What
+        // follows the mark may then be a name no line can give (empty, or starting with a blank,
+        // ";" or "["), which the writer would quote. Neither can be asked for by the listed name.
         const QChar first = keys[i].isEmpty() ? QChar() : keys[i].front();
-        const bool lostMark =
-            first == u' ' || first == u'\t' || first == u'\r' || first == u'\v' || first == u'\f';
+        const bool lostMark = keys[i].isEmpty() || first == u' ' || first == u'\t' ||
+                              first == u'\r' || first == u'\v' || first == u'\f' || first == u';' ||
+                              first == u'[';
         if ((keys[i].contains(QChar::ReplacementCharacter) || lostMark) &&
             value == QStringLiteral("\x01"))
             continue;
