@@ -1,5 +1,7 @@
 #include "LexText.h"
 
+#include <QFile>
+
 namespace LexText {
 
 namespace {
@@ -40,6 +42,16 @@ std::string FromQString(const QString &text)
         out += byte;
     }
     return out;
+}
+
+std::string ToFileName(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromFileName(const std::string &name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
 } // namespace LexText

@@ -1,8 +1,8 @@
 #include "WordExplorer.h"
 
 #include "LexDatabase.h"
+#include "LexText.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -18,12 +18,12 @@ TCustomWordExplorer::~TCustomWordExplorer()
 
 void TCustomWordExplorer::SetDatabaseFile(const QString &file)
 {
-    db_->SetFileName(QFile::encodeName(file).toStdString());
+    db_->SetFileName(LexText::ToFileName(file));
 }
 
 QString TCustomWordExplorer::DatabaseFile() const
 {
-    return QFile::decodeName(QByteArray::fromStdString(db_->FileName()));
+    return LexText::FromFileName(db_->FileName());
 }
 
 void TCustomWordExplorer::SetDefinitionsHeightPercent(int percent)

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,10 +183,8 @@ template <class F> void TWordExplorerForm::Guarded(F &&step)
         step();
     } catch (const ELexError &error) {
         ShowNothing();
-        QMessageBox::critical(
-            this, windowTitle(),
-            LexErrorText(QFile::decodeName(QByteArray::fromStdString(db_.FileName())),
-                         error.what()));
+        QMessageBox::critical(this, windowTitle(),
+                              LexErrorText(LexText::FromFileName(db_.FileName()), error.what()));
     }
 }
 
