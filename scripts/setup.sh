@@ -11,7 +11,7 @@ packages=(
   dictd dict-wn dict python3
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
   librsvg2-bin desktop-file-utils
-  nodejs zlib1g-dev
+  nodejs zlib1g-dev ccache
 )
 
 missing=()
@@ -46,8 +46,12 @@ for lock in tools/*/package-lock.json; do
   fi
 done
 
+# Every build folder compiles through ccache; paths are taken relative to the checkout so that a
+# second clone or work tree reuses the objects of the first.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 fi
 mkdir -p build
 if ! cmake --build build >build/build.log 2>&1; then
