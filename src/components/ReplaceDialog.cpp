@@ -1,5 +1,6 @@
 #include "ReplaceDialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,12 @@ TReplaceDialog::TReplaceDialog(QWidget *parent) : TFindDialog(parent, true)
     btnReplaceAll_ = AddButton(tr("Replace &All"));
     connect(btnReplace_, &QPushButton::clicked, this, &TReplaceDialog::Replace);
     connect(btnReplaceAll_, &QPushButton::clicked, this, &TReplaceDialog::ReplaceAll);
+    // The replacement field is made after the rest: Tab must still reach it right after "Find
+    // what", or typed replacement text goes to the check boxes and Replace All deletes.
+    setTabOrder(edtFind(), edtReplace_);
+    setTabOrder(edtReplace_, chkWholeWord());
+    setTabOrder(btnFindNext(), btnReplace_);
+    setTabOrder(btnReplace_, btnReplaceAll_);
     UpdateButtons();
 }
 

@@ -125,3 +125,23 @@ TEST_F(FindDialogTest, AHiddenOrDestroyedEditorIsNotSearched)
     EXPECT_EQ(replace->ReplaceAll(), 0);
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("a a"));
 }
+
+TEST_F(FindDialogTest, TabFollowsTheFieldsAsTheyAreShown)
+{
+    SetText(QStringLiteral("love and love"), 0);
+    replace->Execute();
+    QTest::keyClicks(replace->focusWidget(), QStringLiteral("love"));
+    QTest::keyClick(replace->focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(replace->focusWidget(), replace->edtReplace());
+    QTest::keyClicks(replace->focusWidget(), QStringLiteral("dove"));
+    EXPECT_EQ(replace->ReplaceAll(), 2);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("dove and dove"));
+
+    // The buttons of the column follow each other top to bottom.
+    QList<QWidget *> order;
+    for (QWidget *w = replace->btnFindNext(); order.size() < 4; w = w->nextInFocusChain())
+        if (qobject_cast<QPushButton *>(w))
+            order << w;
+    EXPECT_EQ(order[1], replace->btnReplace());
+    EXPECT_EQ(order[2], replace->btnReplaceAll());
+}
