@@ -33,6 +33,22 @@ QTextCursor TEditorSearch::Find(const QTextCursor &caret, const QString &text,
     return found;
 }
 
+QTextCursor TEditorSearch::FindWrapping(const QTextCursor &caret, const QString &text,
+                                        const TSearchOptions &options, bool *wrapped) const
+{
+    if (wrapped)
+        *wrapped = false;
+    QTextCursor found = Find(caret, text, options);
+    if (!found.isNull() || !document_)
+        return found;
+    QTextCursor edge(document_);
+    edge.movePosition(options.down ? QTextCursor::Start : QTextCursor::End);
+    found = Find(edge, text, options);
+    if (wrapped)
+        *wrapped = !found.isNull();
+    return found;
+}
+
 bool TEditorSearch::IsMatch(const QTextCursor &caret, const QString &text,
                             const TSearchOptions &options) const
 {

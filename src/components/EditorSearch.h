@@ -24,6 +24,10 @@ public:
     // The next match after (or before) the caret, selected; null when there is none.
     QTextCursor Find(const QTextCursor &caret, const QString &text,
                      const TSearchOptions &options) const;
+    // As Find, but past the end (or start) it goes on from the other end of the document, as
+    // the find dialog does; wrapped tells whether it had to.
+    QTextCursor FindWrapping(const QTextCursor &caret, const QString &text,
+                             const TSearchOptions &options, bool *wrapped) const;
     // Whether the caret's selection is itself a match for the text.
     bool IsMatch(const QTextCursor &caret, const QString &text,
                  const TSearchOptions &options) const;

@@ -136,10 +136,23 @@ bool TFindDialog::CanSearch() const
 
 bool TFindDialog::FindNext()
 {
+    return FindAgain(false);
+}
+
+bool TFindDialog::FindAgain(bool reverse)
+{
     if (!CanSearch())
         return false;
+    TSearchOptions options = Options();
+    options.down = options.down != reverse;
+    bool wrapped = false;
     const TEditorSearch search(editor_->document());
-    const bool found = ShowResult(search.Find(editor_->textCursor(), FindText(), Options()));
+    const bool found =
+        ShowResult(search.FindWrapping(editor_->textCursor(), FindText(), options, &wrapped));
+    if (wrapped) {
+        Say(tr("Search wrapped"));
+        emit Wrapped();
+    }
     emit Searched();
     return found;
 }

@@ -31,8 +31,11 @@ public:
 
     QString FindText() const;
     TSearchOptions Options() const;
-    // Searches once from the editor's caret; true when a match was selected.
+    // Searches once from the editor's caret, going on from the other end of the text when the
+    // end is reached; true when a match was selected.
     bool FindNext();
+    // The same search in the other direction when reverse is set (Shift+F3).
+    bool FindAgain(bool reverse);
 
     QLineEdit *edtFind() const { return edtFind_; }
     QCheckBox *chkMatchCase() const { return chkMatchCase_; }
@@ -46,6 +49,8 @@ signals:
     // A search ran from this dialog and may have moved the caret; the window repeats the last
     // one on F3.
     void Searched();
+    // A search went past the end (or start) and went on from the other end.
+    void Wrapped();
 
 protected:
     TFindDialog(QWidget *parent, bool withReplace);

@@ -205,7 +205,9 @@ void TfrmRhymeDict::ConnectActions()
             UpdateStatusBar(); // the caret has moved
         });
     auto *findNext = new QShortcut(QKeySequence(Qt::Key_F3), this);
-    connect(findNext, &QShortcut::activated, this, &TfrmRhymeDict::RepeatSearch);
+    connect(findNext, &QShortcut::activated, this, [this] { RepeatSearch(false); });
+    auto *findPrevious = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    connect(findPrevious, &QShortcut::activated, this, [this] { RepeatSearch(true); });
     connect(a->actPrint1, &QAction::triggered, this, &TfrmRhymeDict::Print);
     connect(a->actPrintPreview1, &QAction::triggered, this, &TfrmRhymeDict::PrintPreview);
     connect(menus_->pmFileHistory, &QMenu::aboutToShow, this,
@@ -810,14 +812,15 @@ void TfrmRhymeDict::ShowSearchDialog(TFindDialog *dialog)
     dialog->Execute();
 }
 
-// F3 repeats the last search of either dialog, once one has been made.
-void TfrmRhymeDict::RepeatSearch()
+// F3 repeats the last search of either dialog, once one has been made; Shift+F3 searches the
+// other way.
+void TfrmRhymeDict::RepeatSearch(bool reverse)
 {
     QPlainTextEdit *editor = Editor();
     if (!lastSearch_ || !editor || !IsCadenzio() || !editor->isVisible())
         return;
     lastSearch_->SetEditor(editor);
-    lastSearch_->FindNext();
+    lastSearch_->FindAgain(reverse);
 }
 
 bool TfrmRhymeDict::CanPrint() const

@@ -129,7 +129,7 @@ private:
     void ShowAbout();
     void ShowWelcome();
     void ShowSearchDialog(TFindDialog *dialog);
-    void RepeatSearch();
+    void RepeatSearch(bool reverse);
     void Print();
     void PrintPreview();
     bool CanPrint() const;

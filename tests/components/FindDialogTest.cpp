@@ -66,14 +66,35 @@ TEST_F(FindDialogTest, NotFoundSaysSoAndKeepsTheSelection)
 {
     SetText(QStringLiteral("dove love"), 9, 5);
     find->Execute();
-    find->edtFind()->setText(QStringLiteral("dove"));
-    EXPECT_FALSE(find->FindNext()) << "down from the caret there is no \"dove\"";
-    EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Cannot find \"dove\""));
+    find->edtFind()->setText(QStringLiteral("glove"));
+    EXPECT_FALSE(find->FindNext());
+    EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Cannot find \"glove\""));
     EXPECT_EQ(Selected(), QStringLiteral("love"));
     find->rbUp()->setChecked(true);
+    find->edtFind()->setText(QStringLiteral("dove"));
     EXPECT_TRUE(find->FindNext());
     EXPECT_EQ(SelectionStart(), 0);
     EXPECT_TRUE(find->lblStatus()->text().isEmpty());
+}
+
+TEST_F(FindDialogTest, SearchesWrapRoundAndSaySo)
+{
+    // {direction down, reverse (Shift+F3), where the caret ends}: past the end (or start) the
+    // search goes on from the other end.
+    const struct
+    {
+        bool down, reverse;
+        int caret, found;
+    } cases[] = {{true, false, 9, 0}, {false, false, 0, 5}, {true, true, 0, 5}};
+    for (const auto &c : cases) {
+        SetText(QStringLiteral("dove dove"), c.caret);
+        find->edtFind()->setText(QStringLiteral("dove"));
+        find->rbDown()->setChecked(c.down);
+        find->rbUp()->setChecked(!c.down);
+        EXPECT_TRUE(find->FindAgain(c.reverse));
+        EXPECT_EQ(SelectionStart(), c.found) << c.down << c.reverse;
+        EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Search wrapped"));
+    }
 }
 
 TEST_F(FindDialogTest, ButtonsNeedAText)

@@ -129,8 +129,10 @@ TEST_F(FindPrintTest, EditFindShowsTheDialogAndFindNextSelectsInTheEditor)
     QTest::keyClick(editor, Qt::Key_F3);
     EXPECT_EQ(editor->textCursor().selectionStart(), 16);
     QTest::keyClick(editor, Qt::Key_F3);
-    EXPECT_EQ(editor->textCursor().selectionStart(), 16) << "no wrap round at the end";
-    EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Cannot find \"love\""));
+    EXPECT_EQ(editor->textCursor().selectionStart(), 5) << "the end wraps round to the start";
+    EXPECT_EQ(find->lblStatus()->text(), QStringLiteral("Search wrapped"));
+    QTest::keyClick(editor, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(editor->textCursor().selectionStart(), 16) << "Shift+F3 searches backwards";
 }
 
 TEST_F(FindPrintTest, LookupModeClosesTheDialogs)
