@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -84,7 +85,7 @@ void TFontOptions::BuildControls()
 
 void TFontOptions::Load()
 {
-    QStringList faces = QFontDatabase::families();
+    QStringList faces = FamilyNames(QFontDatabase::families());
     // A face that is not installed keeps its stored name (another face stands in for it), so
     // that OK without changes leaves the stored font as it was.
     if (!faces.contains(stored_.Face))
@@ -96,6 +97,17 @@ void TFontOptions::Load()
     fonts_->addItems(faces);
     fonts_->setCurrentIndex(std::max(0, fonts_->findText(stored_.Face)));
     cmbFontsChange();
+}
+
+QStringList TFontOptions::FamilyNames(const QStringList &families)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList names;
+    for (QString family : families)
+        names << family.remove(foundry);
+    names.sort(Qt::CaseInsensitive);
+    names.removeDuplicates();
+    return names;
 }
 
 QList<int> TFontOptions::SizesOf(const QString &face)

@@ -24,6 +24,9 @@ public:
     // The sizes a face offers: 7 to 30 for a scalable face, else the sizes it was made in. A face
     // that is not installed offers those of the face that stands in for it.
     static QList<int> SizesOf(const QString &face);
+    // One name per family, sorted: Qt lists a family made by several foundries once per foundry
+    // ("Nimbus Sans [UKWN]", "Nimbus Sans [URW ]"), and a font is chosen by family alone.
+    static QStringList FamilyNames(const QStringList &families);
     // The stored font with the page's face, size (when one is chosen), bold and italic.
     TFontInfo ChosenFont() const;
 

@@ -169,3 +169,13 @@ TEST_F(PagesTest, DictionaryPageChecksOneListAndKeepsAWorkingOne)
         EXPECT_EQ(messages.size(), c.refused ? 1 : 0);
     }
 }
+
+TEST(FontFamilies, AFamilyOfSeveralFoundriesIsListedOnce)
+{
+    const QStringList listed = {QStringLiteral("Nimbus Sans [URW ]"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Nimbus Sans [UKWN]"),
+                                QStringLiteral("Bitstream [Charter] Pro [B&H]")};
+    EXPECT_EQ(TFontOptions::FamilyNames(listed),
+              (QStringList{QStringLiteral("Bitstream [Charter] Pro"), QStringLiteral("DejaVu Sans"),
+                           QStringLiteral("Nimbus Sans")}));
+}
