@@ -41,6 +41,41 @@ TContextBox::TContextBox(QWidget *parent, const QString &name) : QComboBox(paren
     font.setPointSize(10);
     setFont(font);
     setItemDelegate(new TContextDelegate(this));
+    // A list popup, not the style's menu that grows to the screen's edge for long lists.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(VisibleItems);
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
+
+int TContextBox::ContentWidth() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int widestKind = 0;
+    for (int i = 0; i < count(); ++i)
+        widestKind = std::max(widestKind, metrics.horizontalAdvance(KindName(i)));
+    return KindOffset() + widestKind;
+}
+
+QSize TContextBox::sizeHint() const
+{
+    return WithKinds(QComboBox::sizeHint());
+}
+
+// Qt sizes the box for the words alone; the kind column comes on top of the widest word.
+QSize TContextBox::WithKinds(QSize size) const
+{
+    int widestWord = 0;
+    for (int i = 0; i < count(); ++i)
+        widestWord = std::max(widestWord, fontMetrics().horizontalAdvance(itemText(i)));
+    size.rwidth() += std::max(0, ContentWidth() - widestWord);
+    return size;
+}
+
+void TContextBox::showPopup()
+{
+    view()->setMinimumWidth(ContentWidth() + 2 * view()->frameWidth() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    QComboBox::showPopup();
 }
 
 void TContextBox::Clear()

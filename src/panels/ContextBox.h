@@ -14,6 +14,7 @@ class TContextBox : public QComboBox
 public:
     static constexpr int ItemHeight = 16;
     static constexpr int KindGap = 3;
+    static constexpr int VisibleItems = 16;
 
     TContextBox(QWidget *parent, const QString &name);
 
@@ -26,10 +27,17 @@ public:
     int KindOffset() const;
     // Draws the item at index into rect: the background, the word, then the kind name.
     void DrawItem(QPainter &painter, const QRect &rect, int index, bool selected) const;
+    // The width that both columns need: the widest word, the gap and the widest kind name.
+    int ContentWidth() const;
+
+    QSize sizeHint() const override;
+    void showPopup() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QSize WithKinds(QSize size) const;
+
     QString longest_;
 };

@@ -7,11 +7,15 @@
 #include "ResultsMemo.h"
 #include "frmThesaurus.h"
 
+#include <QAbstractItemView>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QStyleOptionComboBox>
+#include <QTest>
 
 class ThesaurusPanelTest : public PanelFixture
 {
@@ -315,4 +319,30 @@ TEST(ContextBoxTest, LongestWordIsTheFirstOnTiesAndClearedWithTheBox)
     box.Clear();
     EXPECT_EQ(box.count(), 0);
     EXPECT_TRUE(box.LongestContext().isEmpty());
+}
+
+TEST(ContextBox, ShowsTheWholeKindAndAShortPopup)
+{
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *box = new TContextBox(&window, QStringLiteral("cmbContext"));
+    layout->addWidget(box);
+    layout->addStretch();
+    for (int i = 0; i < 60; ++i)
+        box->AddContext(i ? QStringLiteral("airy%1").arg(i) : QStringLiteral("airy"),
+                        QStringLiteral("adjective satellite"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    EXPECT_GE(field.width(), box->ContentWidth()) << "the kind name is not clipped";
+
+    box->showPopup();
+    QWidget *popup = box->view()->window();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+    EXPECT_LE(popup->height(), (TContextBox::VisibleItems + 2) * TContextBox::ItemHeight);
+    EXPECT_GE(box->view()->viewport()->width(), box->ContentWidth());
+    box->hidePopup();
 }
