@@ -4,7 +4,9 @@
 #include "UpdateBracket.h"
 
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 TResultsMemo::TResultsMemo(QWidget *parent, const QString &name) : QPlainTextEdit(parent)
 {
@@ -60,16 +62,33 @@ void TResultsMemo::HideSelection()
     setPalette(pal);
 }
 
+bool TResultsMemo::IsOnText(const QPoint &point) const
+{
+    const QTextCursor at = cursorForPosition(point);
+    const QTextBlock block = at.block();
+    if (!block.isValid() || block.text().isEmpty() || !block.layout())
+        return false;
+    const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+        const QRectF line = block.layout()->lineAt(i).naturalTextRect().translated(origin);
+        if (line.adjusted(0, 0, 2, 0).contains(point))
+            return true;
+    }
+    return false;
+}
+
+// A click on the blank space around the words (below the last line, after a line's end) would
+// otherwise take the word nearest to it, usually the last one.
 void TResultsMemo::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && IsOnText(event->position().toPoint()))
         emit Clicked();
 }
 
 void TResultsMemo::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && IsOnText(event->position().toPoint()))
         emit DoubleClicked();
 }

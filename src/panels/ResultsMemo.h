@@ -4,7 +4,7 @@
 
 // A read-only results text: one paragraph wrapped at the control's width, vertical scroll bar
 // only, hand cursor. Emits Clicked on a mouse release and DoubleClicked on a double-click, both
-// after the caret has moved to the clicked place.
+// after the caret has moved to the clicked place, and only when the click was on the text.
 class TResultsMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -22,6 +22,8 @@ public:
     QString WordUnderCaret();
     // Makes a selection look like unselected text.
     void HideSelection();
+    // Whether a point of the viewport lies on a line of text rather than beside or below it.
+    bool IsOnText(const QPoint &point) const;
 
 signals:
     void Clicked();

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
+#include <QTextDocument>
 
 TEST(StoredColor, DirectColoursAreBgr)
 {
@@ -92,4 +94,26 @@ TEST(FontWalk, LabelsFollowTheirParent)
     ApplyFontToControls(&root, BigRed());
     EXPECT_FALSE(label->testAttribute(Qt::WA_SetFont));
     EXPECT_EQ(label->font().pointSize(), 17); // inherited from the panel
+}
+
+TEST(ResultsMemo, OnlyAClickOnTheWordsCounts)
+{
+    TResultsMemo memo(nullptr, QStringLiteral("mData"));
+    memo.resize(300, 200);
+    memo.SetText(QStringLiteral("dove, glove, above"));
+    memo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&memo));
+    int clicks = 0;
+    QObject::connect(&memo, &TResultsMemo::Clicked, [&] { ++clicks; });
+    const QRect word = memo.cursorRect(memo.document()->find(QStringLiteral("glove")));
+    const struct
+    {
+        QPoint at;
+        int clicks;
+    } cases[] = {{word.center(), 1}, {{20, 180}, 0}, {{290, word.center().y()}, 0}};
+    for (const auto &c : cases) {
+        clicks = 0;
+        QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(clicks, c.clicks) << c.at.x() << "," << c.at.y();
+    }
 }
