@@ -2,9 +2,11 @@
 
 #include "DictionaryList.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusTipEvent>
 
 #include <algorithm>
 
@@ -41,13 +43,43 @@ TDictStatusBar::TDictStatusBar(QWidget *parent) : QStatusBar(parent)
         addWidget(label);
         panels_[i] = label;
     }
+    // The window hands action hints to its status bar, which would hide every panel for them.
+    if (parent)
+        parent->installEventFilter(this);
+}
+
+bool TDictStatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void TDictStatusBar::ShowHint(const QString &hint)
+{
+    if (hint.isEmpty()) {
+        if (hinting_)
+            SetText(0, beforeHint_, Widths[0]);
+        hinting_ = false;
+        return;
+    }
+    if (!hinting_)
+        beforeHint_ = Panel(0)->text();
+    hinting_ = true;
+    SetText(0, hint, Widths[0]);
 }
 
 void TDictStatusBar::SetText(int index, const QString &text, int minimumWidth)
 {
     QLabel *label = Panel(index);
-    label->setText(text);
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 12;
+    // A long word or hint is elided, so the panels after it stay in the window.
+    const QString shown =
+        label->fontMetrics().elidedText(text, Qt::ElideMiddle, MaxPanelWidth - Padding);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+    const int needed = label->fontMetrics().horizontalAdvance(shown) + Padding;
     label->setFixedWidth(std::max(minimumWidth, needed));
 }
 
@@ -55,7 +87,11 @@ void TDictStatusBar::UpdateStatusBar(const QString &word, const QString &lookupW
                                      const TEditorStatus &editor)
 {
     setUpdatesEnabled(false);
-    SetText(0, editor.visible && editor.modified ? tr("modified") : QString(), Widths[0]);
+    const QString modified = editor.visible && editor.modified ? tr("modified") : QString();
+    if (hinting_)
+        beforeHint_ = modified;
+    else
+        SetText(0, modified, Widths[0]);
     SetText(1, editor.visible ? tr("Line: %1").arg(editor.line) : QString(), Widths[1]);
     SetText(2, editor.visible ? tr("Col: %1").arg(editor.column) : QString(), Widths[2]);
     SetText(3,

@@ -30,6 +30,7 @@ class TDictStatusBar : public QStatusBar
 
 public:
     static constexpr std::array<int, 6> Widths = {50, 50, 50, 150, 150, 50};
+    static constexpr int MaxPanelWidth = 320;
 
     explicit TDictStatusBar(QWidget *parent);
 
@@ -42,10 +43,19 @@ public:
     void StartStatus();
     void UpdateStatus();
     void EndStatus();
+    // An action's hint goes into the first panel while it lasts; an empty hint ends it.
+    void ShowHint(const QString &hint);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void SetText(int index, const QString &text, int minimumWidth);
 
+    static constexpr int Padding = 12;
+
     std::array<QLabel *, 6> panels_{};
+    bool hinting_ = false;
+    QString beforeHint_;
     QProgressBar *progress_ = nullptr;
 };

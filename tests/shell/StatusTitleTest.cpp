@@ -5,7 +5,10 @@
 #include "DocumentCommands.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QStatusTipEvent>
+#include <QTest>
 #include <QTextBlock>
 
 // The status bar's editor panels and the window title follow the open document.
@@ -97,4 +100,31 @@ TEST_F(StatusTitleTest, ArrowKeysInsideAWordMoveTheColumn)
     EXPECT_EQ(Panel(2), QStringLiteral("Col: 3")) << "the word at the caret stayed the same";
     QTest::keyClick(editor, Qt::Key_Home);
     EXPECT_EQ(Panel(2), QStringLiteral("Col: 0"));
+}
+
+TEST(DictStatusBar, HintsAndLongWordsLeaveEveryPanelInTheWindow)
+{
+    QMainWindow window;
+    auto *bar = new TDictStatusBar(&window);
+    window.setStatusBar(bar);
+    window.resize(700, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    bar->UpdateStatusBar(QStringLiteral("love"), QStringLiteral("love"), {true, true, 3, 4});
+
+    QStatusTipEvent hint(QStringLiteral("Saves the document under a new name"));
+    QApplication::sendEvent(&window, &hint);
+    for (int i = 1; i < 6; ++i)
+        EXPECT_TRUE(bar->Panel(i)->isVisible()) << "panel " << i;
+    EXPECT_EQ(bar->Panel(0)->text(), hint.tip());
+    EXPECT_EQ(bar->Panel(1)->text(), QStringLiteral("Line: 3"));
+    QStatusTipEvent done{QString()};
+    QApplication::sendEvent(&window, &done);
+    EXPECT_EQ(bar->Panel(0)->text(), QStringLiteral("modified"));
+
+    const QString word = QStringLiteral("supercalifragilistic").repeated(10);
+    bar->UpdateStatusBar(word, word, {});
+    EXPECT_LE(bar->Panel(3)->width(), TDictStatusBar::MaxPanelWidth);
+    EXPECT_TRUE(bar->Panel(3)->text().contains(QChar(0x2026)));
+    EXPECT_TRUE(bar->Panel(3)->toolTip().endsWith(word + QLatin1Char('\'')));
 }
