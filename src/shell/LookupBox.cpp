@@ -100,10 +100,10 @@ bool TLookupBox::event(QEvent *event)
 void TLookupBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    // The focus coming back from a menu or with the window is not the user moving in: looking
-    // the text up again would throw away a pronunciation chosen meanwhile.
-    const Qt::FocusReason reason = event->reason();
-    if (!updatingLookup_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+    // Focus coming back (from a menu, the menu bar's keyboard mode, another window) must not look
+    // the same word up again: that would throw away a pronunciation chosen meanwhile.
+    const QString shown = TDictionaryList::LookupWordOf(TDictionaryList::Normalize(currentText()));
+    if (!updatingLookup_ && shown != TDictionaryList::Instance().GetLookupWord())
         LookUp();
 }
 

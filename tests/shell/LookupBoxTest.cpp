@@ -176,3 +176,29 @@ TEST_F(LookupBoxTest, DelayLeftByTheBoxDoesNotReachTheNextClick)
     EXPECT_TRUE(bar->Button(1)->isChecked());
     EXPECT_FALSE(bar->Button(0)->isChecked());
 }
+
+// However the focus comes back into the box (the menu bar's keyboard mode, a pop-up, the window),
+// the box shows the word already looked up and a chosen pronunciation stays.
+TEST_F(LookupBoxTest, FocusComingBackKeepsTheChosenPronunciation)
+{
+    WriteSettings();
+    StartShown();
+    QLineEdit *edit = program.window->cmbLookup()->lineEdit();
+    edit->setFocus();
+    Type(QStringLiteral("Read"));
+    WaitForDebounce();
+    TPronunciationBar *bar = Docking()->Common()->pnlPronunciation();
+    QTest::mouseClick(bar->Button(1), Qt::LeftButton);
+    ASSERT_EQ(Dict().GetWord(), QStringLiteral("read(1)"));
+    for (Qt::FocusReason reason : {Qt::MenuBarFocusReason, Qt::PopupFocusReason,
+                                   Qt::ActiveWindowFocusReason, Qt::OtherFocusReason}) {
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(program.window->cmbLookup(), &in);
+        WaitForDebounce();
+        EXPECT_EQ(Dict().GetWord(), QStringLiteral("read(1)")) << reason;
+    }
+    edit->selectAll();
+    Type(QStringLiteral("reed"));
+    WaitForDebounce();
+    EXPECT_EQ(Dict().GetWord(), QStringLiteral("reed")) << "a new word is still looked up";
+}
