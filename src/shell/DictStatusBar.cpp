@@ -48,6 +48,11 @@ TDictStatusBar::TDictStatusBar(QWidget *parent) : QStatusBar(parent)
         parent->installEventFilter(this);
 }
 
+void TDictStatusBar::ShowTotals(const QString &totals)
+{
+    SetText(5, totals, Widths[5]);
+}
+
 bool TDictStatusBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::StatusTip) {

@@ -45,6 +45,8 @@ public:
     void EndStatus();
     // An action's hint goes into the first panel while it lasts; an empty hint ends it.
     void ShowHint(const QString &hint);
+    // The word, line and syllable totals of the document or selection, in the last panel.
+    void ShowTotals(const QString &totals);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -10,6 +10,7 @@
 #include "DictEditor.h"
 #include "DictStatusBar.h"
 #include "DictionaryList.h"
+#include "DocumentTotals.h"
 #include "FindDialog.h"
 #include "FontWalk.h"
 #include "LookupBox.h"
@@ -107,6 +108,7 @@ TfrmRhymeDict::TfrmRhymeDict(TDataModule1 *data) : QMainWindow(nullptr), data_(d
     replaceDialog_ = new TReplaceDialog(this);
     memoPrinter_ = new TMemoPrinter(this);
     ConnectActions();
+    ConnectDocumentStatus();
     UpdateTitle();
     UIFontChange(nullptr);
     updateTimer_.setInterval(UpdateDelayMs);
@@ -505,17 +507,45 @@ void TfrmRhymeDict::ApplyMode()
     shown->show();
 }
 
+// The title's asterisk and the status bar's totals follow the verse editor's text.
+void TfrmRhymeDict::ConnectDocumentStatus()
+{
+    QPlainTextEdit *editor = Editor();
+    if (!editor)
+        return;
+    connect(editor, &QPlainTextEdit::modificationChanged, this, [this] { UpdateTitle(); });
+    auto *totals = new TDocumentTotals(editor, this);
+    connect(totals, &TDocumentTotals::Changed, status_, &TDictStatusBar::ShowTotals);
+}
+
+void TfrmRhymeDict::UpdateTitle()
+{
+    const QString fileName = IsCadenzio() && frameAdvanced_
+                                 ? frameAdvanced_->property("FileName").toString()
+                                 : QString();
+    UpdateTitle(fileName);
+}
+
 void TfrmRhymeDict::UpdateTitle(const QString &fileName)
 {
+    QPlainTextEdit *editor = Editor();
+    const QString unsaved =
+        IsCadenzio() && editor && data_->DocumentOpen() && editor->document()->isModified()
+            ? QStringLiteral("*")
+            : QString();
+    setWindowTitle(unsaved + BaseTitle(fileName));
+}
+
+QString TfrmRhymeDict::BaseTitle(const QString &fileName) const
+{
     if (!fileName.isEmpty())
-        setWindowTitle(tr("Cadenzio for Song Writers and Poets - with Tolvane English Dictionary "
-                          "of Rhyme 2.0 - %1")
-                           .arg(QFileInfo(fileName).fileName()));
-    else if (IsCadenzio())
-        setWindowTitle(tr(
-            "Cadenzio for Song Writers and Poets - with Tolvane English Dictionary of Rhyme 2.0"));
-    else
-        setWindowTitle(tr("Tolvane English Dictionary of Rhyme 2.0"));
+        return tr("Cadenzio for Song Writers and Poets - with Tolvane English Dictionary "
+                  "of Rhyme 2.0 - %1")
+            .arg(QFileInfo(fileName).fileName());
+    if (IsCadenzio())
+        return tr(
+            "Cadenzio for Song Writers and Poets - with Tolvane English Dictionary of Rhyme 2.0");
+    return tr("Tolvane English Dictionary of Rhyme 2.0");
 }
 
 void TfrmRhymeDict::UpdateStatusBar()

@@ -54,7 +54,10 @@ public:
     // The once-only step of the first activation; later calls do nothing.
     void FirstActivate();
     void ApplyMode();
-    void UpdateTitle(const QString &fileName = QString());
+    // The title for the open document (its file name in Cadenzio mode), with an asterisk while
+    // it has unsaved changes.
+    void UpdateTitle();
+    void UpdateTitle(const QString &fileName);
     void UpdateStatusBar();
     // Opens path in the verse editor as File > Open does, with the same "Save changes?"
     // question; switches to Cadenzio mode first.
@@ -130,6 +133,8 @@ private:
     void ShowWelcome();
     void ShowSearchDialog(TFindDialog *dialog);
     void RepeatSearch(bool reverse);
+    void ConnectDocumentStatus();
+    QString BaseTitle(const QString &fileName) const;
     void Print();
     void PrintPreview();
     bool CanPrint() const;

@@ -3,6 +3,7 @@
 #include "AppComponents.h"
 #include "DictStatusBar.h"
 #include "DocumentCommands.h"
+#include "DocumentTotals.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -127,4 +128,36 @@ TEST(DictStatusBar, HintsAndLongWordsLeaveEveryPanelInTheWindow)
     EXPECT_LE(bar->Panel(3)->width(), TDictStatusBar::MaxPanelWidth);
     EXPECT_TRUE(bar->Panel(3)->text().contains(QChar(0x2026)));
     EXPECT_TRUE(bar->Panel(3)->toolTip().endsWith(word + QLatin1Char('\'')));
+}
+
+TEST_F(StatusTitleTest, UnsavedChangesStarTheTitleAndTheTextIsCounted)
+{
+    const QString path = dir.write(QStringLiteral("verse.txt"), "love\n");
+    TfrmRhymeDict *window = StartWithEditor();
+    ASSERT_TRUE(window);
+    OpenRecent(path);
+    const QString saved = window->windowTitle();
+    ASSERT_FALSE(saved.startsWith(QLatin1Char('*')));
+    QPlainTextEdit *editor = window->Editor();
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor, QStringLiteral("the sea is wide"));
+    EXPECT_EQ(window->windowTitle(), QLatin1Char('*') + saved);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Panel(5).isEmpty(); }, 2000));
+    EXPECT_EQ(Panel(5), QStringLiteral("5 words, 2 lines, 5 syllables"));
+    Data()->FileSave1->trigger();
+    EXPECT_EQ(window->windowTitle(), saved);
+}
+
+TEST(DocumentTotals, CountsWordsLinesAndSyllables)
+{
+    const struct
+    {
+        const char *text, *totals;
+    } cases[] = {{"", ""},
+                 {"  \n ", ""},
+                 {"love", "1 word, 1 line, 1 syllable"},
+                 {"shall I compare thee\nto a summer's day", "8 words, 2 lines, 10 syllables"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(TDocumentTotals::Describe(QString::fromUtf8(c.text)), QString::fromUtf8(c.totals))
+            << c.text;
 }
