@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "EditorHighlighter.h"
+#include "EditorZoom.h"
 #include "SpellMenu.h"
 #include "TextLinks.h"
 
@@ -273,10 +274,24 @@ QRectF TDictEditor::BlockGeometry(const QTextBlock &block) const
     return blockBoundingGeometry(block).translated(contentOffset());
 }
 
+void TDictEditor::wheelEvent(QWheelEvent *event)
+{
+    if (const int steps = EditorZoom::WheelSteps(*event)) {
+        EditorZoom::Zoom(steps);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::wheelEvent(event);
+}
+
 void TDictEditor::keyPressEvent(QKeyEvent *event)
 {
     // Taken before the key moves the caret, as a key-down handler sees it.
     emit KeyDown(event->key());
+    if (int steps = 0; EditorZoom::KeySteps(*event, steps)) {
+        EditorZoom::Zoom(steps);
+        return;
+    }
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
         SetOverwrite(!overwriteMode());
         return;
