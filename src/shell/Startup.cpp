@@ -7,6 +7,7 @@
 #include "DictionaryList.h"
 #include "Icons.h"
 #include "Links.h"
+#include "MessageBoxWidth.h"
 #include "OnlinePanels.h"
 #include "OptionsRegistry.h"
 #include "PanelRegistry.h"
@@ -92,6 +93,7 @@ int RunProgram(QApplication &app, const QString &document)
 {
     NameApplication();
     QApplication::setWindowIcon(ProgramIcon());
+    TMessageBoxWidth::Install();
     TProgram program;
     RegisterOptionsPages(); // asks the settings whether the UI font has a page
     TfrmRhymeDict::OptionsHook = ShowOptions;

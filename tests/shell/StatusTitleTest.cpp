@@ -4,9 +4,11 @@
 #include "DictStatusBar.h"
 #include "DocumentCommands.h"
 #include "DocumentTotals.h"
+#include "MessageBoxWidth.h"
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -160,4 +162,19 @@ TEST(DocumentTotals, CountsWordsLinesAndSyllables)
     for (const auto &c : cases)
         EXPECT_EQ(TDocumentTotals::Describe(QString::fromUtf8(c.text)), QString::fromUtf8(c.totals))
             << c.text;
+}
+
+TEST(MessageBoxWidth, AShortQuestionKeepsRoomForItsTitle)
+{
+    TMessageBoxWidth::Install();
+    for (const QString &title : {QStringLiteral("Tolvane Dictionary of Rhyme"), QString()}) {
+        QMessageBox box(QMessageBox::Question, title, QStringLiteral("Save changes?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        const QString shown = title.isEmpty() ? QApplication::applicationDisplayName() : title;
+        EXPECT_GE(box.width(),
+                  box.fontMetrics().horizontalAdvance(shown) + TMessageBoxWidth::CaptionRoom)
+            << shown.toStdString();
+    }
 }
