@@ -1,9 +1,10 @@
 // The word explorer's database: a warm lookup (senses and synonyms, blocks cached), a cold one
-// (a fresh database object: open, directory, first lookup), and the memory an open database
-// holds.
+// (a fresh database object: open, directory, first lookup), the levels of a large hierarchy
+// ("entity", Types, depth 1 to 8), and the memory an open database holds.
 #include "LexDatabase.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <fstream>
 #include <string>
@@ -41,6 +42,23 @@ void BM_ColdOpenAndLookup(benchmark::State &state)
 }
 BENCHMARK(BM_ColdOpenAndLookup)->Unit(benchmark::kMillisecond);
 
+// One press of "+" after another: every level up to the depth is read again.
+void BM_TypesOfEntityByLevel(benchmark::State &state)
+{
+    TLexDatabase db;
+    db.SetFileName(LexFile);
+    db.Lookup("entity");
+    const int depth = int(state.range(0));
+    std::size_t words = 0;
+    for (auto _ : state) {
+        bool more = false;
+        words = db.Query().RelatedByLevels(rtTypes, depth, more).size();
+        benchmark::DoNotOptimize(words);
+    }
+    state.counters["words"] = double(words);
+}
+BENCHMARK(BM_TypesOfEntityByLevel)->DenseRange(1, 8)->Unit(benchmark::kMillisecond);
+
 long ResidentKilobytes()
 {
     std::ifstream status("/proc/self/status");
@@ -50,16 +68,24 @@ long ResidentKilobytes()
     return 0;
 }
 
-// Resident memory added by opening the database and looking up a few words.
+long HeapKilobytes()
+{
+    return long(mallinfo2().uordblks / 1024);
+}
+
+// What an open database holds after a few lookups: heap in use (directory, word-form strings,
+// cached blocks, the last result), which an allocator that reuses freed memory cannot hide,
+// and the resident memory added.
 void BM_OpenDatabaseMemory(benchmark::State &state)
 {
     for (auto _ : state) {
-        const long before = ResidentKilobytes();
+        const long heap = HeapKilobytes(), resident = ResidentKilobytes();
         TLexDatabase db;
         db.SetFileName(LexFile);
         for (const char *word : Words)
             SynonymsShown(db, word);
-        state.counters["added_kB"] = double(ResidentKilobytes() - before);
+        state.counters["held_heap_kB"] = double(HeapKilobytes() - heap);
+        state.counters["added_rss_kB"] = double(ResidentKilobytes() - resident);
     }
 }
 BENCHMARK(BM_OpenDatabaseMemory)->Iterations(1)->Unit(benchmark::kMillisecond);

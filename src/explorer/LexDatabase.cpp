@@ -13,6 +13,12 @@ std::uint32_t Read32(const std::uint8_t *p)
     return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24;
 }
 
+bool IsAcronym(const std::string &word)
+{
+    return word.size() >= 2 &&
+           std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 [[noreturn]] void InvalidFile()
 {
     throw ELexError("Invalid word explorer database file");
@@ -173,21 +179,15 @@ void TLexDatabase::Lookup(const std::string &typed)
     if (word.empty())
         return;
     const std::string key = WordUtils::SearchKey(word);
-    std::vector<TIndexRec> exact;
-    {
-        const TIndexDiskRec &block = index_->FindWord(key);
-        const auto [from, to] = block.Range(key);
-        for (std::size_t i = from; i < to; ++i)
-            if (block.Entries()[i].Headword == word)
-                exact.push_back(block.Entries()[i]);
-        for (std::size_t i = from; i < to; ++i)
-            if (block.Entries()[i].Headword != word)
-                exact.push_back(block.Entries()[i]);
-    }
-    for (const TIndexRec &entry : exact)
+    index_->FindWord(key); // the Nearest view starts from it
+    for (const TIndexRec &entry : Entries(key, word))
         ProcessEntry(entry, WordUtils::AllPartsOfSpeech, 0);
     if (tryDerivedForms_) {
-        for (int pos = 0; pos <= 2; ++pos) {
+        // An acronym is no inflection of a word typed in lower case ("it's" is not IT).
+        const bool typedInCapitals =
+            std::any_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        // Adverbs too (better, best: well), unlike nouns, verbs and adjectives alone.
+        for (int pos = 0; pos <= 3; ++pos) {
             std::vector<std::string> bases;
             int kind = 0;
             morpher_.BaseForms(word, pos, bases, true, kind);
@@ -195,17 +195,24 @@ void TLexDatabase::Lookup(const std::string &typed)
                 const std::string baseKey = WordUtils::SearchKey(base);
                 if (baseKey == key || baseKey.empty())
                     continue;
-                const TIndexDiskRec &block = index_->FindBlock(BlockKey(baseKey));
-                const auto [from, to] = block.Range(baseKey);
-                const std::vector<TIndexRec> entries(block.Entries().begin() + from,
-                                                     block.Entries().begin() + to);
-                for (const TIndexRec &entry : entries)
-                    ProcessEntry(entry, std::uint16_t(1u << pos), kind);
+                for (const TIndexRec &entry : Entries(baseKey, base))
+                    if (typedInCapitals || !IsAcronym(entry.Headword))
+                        ProcessEntry(entry, std::uint16_t(1u << pos), kind);
             }
         }
     }
     query_.Reorder(lastWord_);
     query_.ShowPartsOfSpeech(WordUtils::AllPartsOfSpeech);
+}
+
+std::vector<TIndexRec> TLexDatabase::Entries(const std::string &key, const std::string &word)
+{
+    const TIndexDiskRec &block = index_->FindBlock(BlockKey(key));
+    const auto [from, to] = block.Range(key);
+    std::vector<TIndexRec> entries(block.Entries().begin() + from, block.Entries().begin() + to);
+    std::stable_partition(entries.begin(), entries.end(),
+                          [&](const TIndexRec &e) { return e.Headword == word; });
+    return entries;
 }
 
 void TLexDatabase::ProcessEntry(const TIndexRec &entry, std::uint16_t mask, int formKind)

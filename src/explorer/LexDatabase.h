@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The last 44 bytes of cz.lex.
 struct TLexTrailer
@@ -72,6 +73,8 @@ public:
 private:
     std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::uint64_t length);
     void ProcessEntry(const TIndexRec &entry, std::uint16_t mask, int formKind);
+    // The index entries with a search key, the one spelled exactly like word first.
+    std::vector<TIndexRec> Entries(const std::string &key, const std::string &word);
 
     std::string fileName_;
     TLexFile file_;

@@ -23,6 +23,9 @@ void TWordLookup::Clear()
     related_.clear();
     relatedWords_.clear();
     shownPartsOfSpeech_ = shownMask_ = 0;
+    shownOffsets_.clear();
+    collected_.clear();
+    relatedAt_.clear();
     availableRelations_ = 0;
     selectedSense_ = -1;
     queryMask_ = 0;
@@ -95,44 +98,81 @@ void TWordLookup::AddRootInfo(const std::string &headword, const std::string &in
     rootInfo_.emplace(headword, std::move(root));
 }
 
+namespace {
+
+// Flags of a word listed twice: none when either has none; regions united, registers shared;
+// both Brit and US make it plain English.
+std::uint32_t MergedFlags(std::uint32_t a, std::uint32_t b)
+{
+    if (a == 0 || b == 0)
+        return 0;
+    std::uint32_t flags = ((a | b) & WordUtils::RegionalFlags) | (a & b & WordUtils::RegisterFlags);
+    if ((flags & WordUtils::FlagBrit) && (flags & WordUtils::FlagUS))
+        flags &= ~WordUtils::RegionalFlags;
+    return flags;
+}
+
+} // namespace
+
 void TWordLookup::MergeWord(std::vector<TSynsetWord> &list, const TSynsetWord &word)
 {
     auto it = std::lower_bound(
         list.begin(), list.end(), word.Word,
         [](const TSynsetWord &w, const std::string &text) { return w.Word < text; });
-    if (it == list.end() || it->Word != word.Word) {
+    if (it == list.end() || it->Word != word.Word)
         list.insert(it, word);
+    else
+        it->Flags = MergedFlags(it->Flags, word.Flags);
+}
+
+void TWordLookup::MergeWords(std::vector<TSynsetWord> &list, std::vector<TSynsetWord> words)
+{
+    if (words.empty())
         return;
+    // A stable sort keeps equal words in the order given, so flags merge as one by one.
+    words.insert(words.begin(), std::make_move_iterator(list.begin()),
+                 std::make_move_iterator(list.end()));
+    std::stable_sort(words.begin(), words.end(),
+                     [](const TSynsetWord &a, const TSynsetWord &b) { return a.Word < b.Word; });
+    list.clear();
+    for (TSynsetWord &w : words) {
+        if (!list.empty() && list.back().Word == w.Word)
+            list.back().Flags = MergedFlags(list.back().Flags, w.Flags);
+        else
+            list.push_back(std::move(w));
     }
-    if (it->Flags == 0 || word.Flags == 0) {
-        it->Flags = 0;
-        return;
-    }
-    std::uint32_t flags = ((it->Flags | word.Flags) & WordUtils::RegionalFlags) |
-                          (it->Flags & word.Flags & WordUtils::RegisterFlags);
-    if ((flags & WordUtils::FlagBrit) && (flags & WordUtils::FlagUS))
-        flags &= ~WordUtils::RegionalFlags;
-    it->Flags = flags;
+}
+
+std::uint32_t TWordLookup::RelationsOf(const TSynset &sense) const
+{
+    std::uint32_t relations = 0;
+    for (const TSynsetPointer &p : sense.Pointers)
+        if (p.Type <= 15 && !shownOffsets_.count(p.Target))
+            relations |= 1u << p.Type;
+    return relations;
 }
 
 void TWordLookup::ShowPartsOfSpeech(std::uint16_t mask)
 {
     shownSenses_.clear();
     shownSynonyms_.clear();
+    shownOffsets_.clear();
     availableRelations_ = 0;
     shownPartsOfSpeech_ = 0;
     shownMask_ = mask;
+    std::vector<TSynsetWord> words;
     for (const auto &s : senses_) {
         if (!(mask & (1u << s->PartOfSpeech)))
             continue;
         shownSenses_.push_back(s.get());
-        for (const TSynsetWord &w : s->Words)
-            MergeWord(shownSynonyms_, w);
-        for (const TSynsetPointer &p : s->Pointers)
-            if (p.Type <= 15)
-                availableRelations_ |= 1u << p.Type;
+        shownOffsets_.insert(std::uint32_t(s->Offset));
+        words.insert(words.end(), s->Words.begin(), s->Words.end());
         shownPartsOfSpeech_ |= std::uint16_t(1u << s->PartOfSpeech);
     }
+    MergeWords(shownSynonyms_, std::move(words));
+    // A relation whose every pointer leads to a sense already shown would be an empty tab.
+    for (const TSynset *s : shownSenses_)
+        availableRelations_ |= RelationsOf(*s);
     selectedSense_ = -1;
     dirty_ = true;
 }
@@ -147,12 +187,8 @@ void TWordLookup::SelectSense(int index)
         throw ELexError("Invalid sense number");
     const TSynset &sense = *senses_[index];
     shownSynonyms_.clear();
-    for (const TSynsetWord &w : sense.Words)
-        MergeWord(shownSynonyms_, w);
-    availableRelations_ = 0;
-    for (const TSynsetPointer &p : sense.Pointers)
-        if (p.Type <= 15)
-            availableRelations_ |= 1u << p.Type;
+    MergeWords(shownSynonyms_, sense.Words);
+    availableRelations_ = RelationsOf(sense);
     selectedSense_ = index;
     dirty_ = true;
 }
@@ -164,50 +200,68 @@ std::vector<const TSynset *> TWordLookup::Sources() const
     return shownSenses_;
 }
 
-bool TWordLookup::Collected(std::uint32_t offset) const
+void TWordLookup::StartCollecting()
 {
-    for (const TSynset *s : shownSenses_)
-        if (s->Offset == std::int64_t(offset))
-            return true;
-    if (selectedSense_ >= 0 && senses_[selectedSense_]->Offset == std::int64_t(offset))
-        return true;
-    for (const auto &s : related_)
-        if (s->Offset == std::int64_t(offset))
-            return true;
-    return false;
+    related_.clear();
+    relatedAt_.clear();
+    collected_ = shownOffsets_;
+    if (selectedSense_ >= 0)
+        collected_.insert(std::uint32_t(senses_[selectedSense_]->Offset));
 }
 
-std::size_t TWordLookup::Follow(const TSynset &sense, std::uint32_t mask)
+std::unique_ptr<TSynset> TWordLookup::Target(const TSynset &from, const TSynsetPointer &p)
 {
-    std::size_t added = 0;
-    for (const TSynsetPointer &p : sense.Pointers) {
-        if (!(mask & (1u << p.Type)) || Collected(p.Target))
-            continue;
-        std::unique_ptr<TSynset> target = db_.ReadSense(p.Target);
-        if (db_.MatchForms() && sense.FormKind != 0 && (InflectedRelations & (1u << p.Type))) {
-            for (TSynsetWord &w : target->Words) {
-                const std::string form = db_.Morpher().Inflect(w.Word, sense.FormKind);
-                w.Word = form.empty() ? w.Word + "*" : form;
-            }
+    std::unique_ptr<TSynset> target = db_.ReadSense(p.Target);
+    if (db_.MatchForms() && from.FormKind != 0 && (InflectedRelations & (1u << p.Type))) {
+        for (TSynsetWord &w : target->Words) {
+            const std::string form = db_.Morpher().Inflect(w.Word, from.FormKind);
+            w.Word = form.empty() ? w.Word + "*" : form;
         }
-        if (p.TargetWord > 0 && target->Words.size() >= std::size_t(p.TargetWord))
-            target->Words = {target->Words[p.TargetWord - 1]};
-        target->FormKind = sense.FormKind;
-        related_.push_back(std::move(target));
-        ++added;
     }
-    return added;
+    target->FormKind = from.FormKind;
+    return target;
+}
+
+void TWordLookup::Follow(const TSynset &sense, std::uint32_t mask)
+{
+    for (const TSynsetPointer &p : sense.Pointers) {
+        if (!(mask & (1u << p.Type)))
+            continue;
+        const bool toWord = p.TargetWord > 0;
+        if (Collected(p.Target)) {
+            // A second word-to-word pointer into a listed sense adds its word (Shakespearean,
+            // Shakespearian).
+            const auto at = relatedAt_.find(p.Target);
+            if (!toWord || at == relatedAt_.end())
+                continue;
+            std::unique_ptr<TSynset> again = Target(sense, p);
+            std::vector<TSynsetWord> &words = related_[at->second]->Words;
+            if (again->Words.size() >= std::size_t(p.TargetWord)) {
+                const TSynsetWord &word = again->Words[p.TargetWord - 1];
+                if (std::none_of(words.begin(), words.end(),
+                                 [&](const TSynsetWord &w) { return w.Word == word.Word; }))
+                    words.push_back(word);
+            }
+            continue;
+        }
+        std::unique_ptr<TSynset> target = Target(sense, p);
+        if (toWord && target->Words.size() >= std::size_t(p.TargetWord))
+            target->Words = {target->Words[p.TargetWord - 1]};
+        collected_.insert(p.Target);
+        relatedAt_[p.Target] = related_.size();
+        related_.push_back(std::move(target));
+    }
 }
 
 void TWordLookup::MergeRelatedWords(bool withSynonyms)
 {
     relatedWords_.clear();
+    std::vector<TSynsetWord> words;
     for (const auto &s : related_)
-        for (const TSynsetWord &w : s->Words)
-            MergeWord(relatedWords_, w);
+        words.insert(words.end(), s->Words.begin(), s->Words.end());
     if (withSynonyms)
-        for (const TSynsetWord &w : shownSynonyms_)
-            MergeWord(relatedWords_, w);
+        words.insert(words.end(), shownSynonyms_.begin(), shownSynonyms_.end());
+    MergeWords(relatedWords_, std::move(words));
 }
 
 const std::vector<TSynsetWord> &TWordLookup::RelatedByTypes(std::uint32_t mask)
@@ -217,7 +271,7 @@ const std::vector<TSynsetWord> &TWordLookup::RelatedByTypes(std::uint32_t mask)
     if (!dirty_ && queryMask_ == mask && queryDepth_ == 0)
         return relatedWords_;
     TLexFileGuard guard(db_);
-    related_.clear();
+    StartCollecting();
     for (const TSynset *s : Sources())
         Follow(*s, mask);
     MergeRelatedWords(mask & (1u << rtSynonyms));
@@ -237,7 +291,7 @@ const std::vector<TSynsetWord> &TWordLookup::RelatedByLevels(int type, int depth
         return relatedWords_;
     }
     TLexFileGuard guard(db_);
-    related_.clear();
+    StartCollecting();
     const int further = type == rtAntonyms ? rtSimilar : type;
     std::size_t levelStart = 0;
     for (const TSynset *s : Sources())

@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TLexDatabase;
@@ -53,12 +55,19 @@ public:
 
     // Adds a word to a sorted, duplicate-free list, merging the usage flags of duplicates.
     static void MergeWord(std::vector<TSynsetWord> &list, const TSynsetWord &word);
+    // The same for many words at once, in the order given, by one sort.
+    static void MergeWords(std::vector<TSynsetWord> &list, std::vector<TSynsetWord> words);
 
 private:
     std::vector<const TSynset *> Sources() const;
-    bool Collected(std::uint32_t offset) const;
-    // Follows the pointers of one sense whose type is in mask; returns how many were added.
-    std::size_t Follow(const TSynset &sense, std::uint32_t mask);
+    // Starts a relation query: only the shown (or selected) senses are collected.
+    void StartCollecting();
+    bool Collected(std::uint32_t offset) const { return collected_.count(offset) != 0; }
+    // The senses a sense's pointers lead to, only to those not already shown.
+    std::uint32_t RelationsOf(const TSynset &sense) const;
+    std::unique_ptr<TSynset> Target(const TSynset &from, const TSynsetPointer &p);
+    // Follows the pointers of one sense whose type is in mask.
+    void Follow(const TSynset &sense, std::uint32_t mask);
     void MergeRelatedWords(bool withSynonyms);
 
     TLexDatabase &db_;
@@ -75,4 +84,6 @@ private:
     std::uint32_t queryMask_ = 0;
     int queryDepth_ = 0;
     bool dirty_ = true;
+    std::unordered_set<std::uint32_t> shownOffsets_, collected_;
+    std::unordered_map<std::uint32_t, std::size_t> relatedAt_; // offset -> index in related_
 };

@@ -92,9 +92,10 @@ void TWordMorpher::SetStrings(TFormStrings strings)
                 : SortedLines(strings_[list], list <= fsAdjectiveExceptions ? ',' : '\n');
 }
 
+// Adverbs share the adjectives' list (well: better, best).
 const std::string *TWordMorpher::ExceptionList(int pos) const
 {
-    return pos >= 0 && pos <= 2 ? &strings_[pos] : nullptr;
+    return pos >= 0 && pos <= 3 ? &strings_[std::min(pos, 2)] : nullptr;
 }
 
 bool TWordMorpher::InList(TFormString list, std::string_view word) const
@@ -114,8 +115,9 @@ bool TWordMorpher::IsDoubling(std::string_view word) const
 
 std::vector<std::string> TWordMorpher::ExceptionLine(int pos, std::string_view word) const
 {
-    if (pos < 0 || pos > 2 || word.empty())
+    if (pos < 0 || pos > 3 || word.empty())
         return {};
+    pos = std::min(pos, 2);
     const std::string_view list = strings_[pos];
     const std::size_t start = FindLine(list, sorted_[pos], word);
     if (start == std::string_view::npos)
@@ -382,8 +384,8 @@ int TWordMorpher::BaseForms(const std::string &word, int pos, std::vector<std::s
             }
         }
         withFirstPart(1);
-    } else if (pos == 2) {
-        if (const int field = ExceptionBases(2, w, list)) {
+    } else if (pos == 2 || pos == 3) {
+        if (const int field = ExceptionBases(pos, w, list)) {
             kind = field == 1 || field == 3 ? fkComparative : fkSuperlative;
             return int(list.size());
         }

@@ -399,4 +399,12 @@ std::string Join(const std::vector<std::string> &list, std::string_view separato
     return out;
 }
 
+std::string QuotedExample(std::string_view example)
+{
+    std::string quoted = "\"" + std::string(example);
+    if (example.find('"') == std::string_view::npos)
+        quoted += '"';
+    return quoted;
+}
+
 } // namespace WordUtils

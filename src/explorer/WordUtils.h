@@ -55,6 +55,10 @@ std::string PronunciationKey(std::string_view codes, int dialect, bool keyOnly);
 // Case-insensitive position (1-based) of form as a whole word in text; 0 when absent.
 int ContainsWord(std::string_view form, std::string_view text);
 
+// An example in double quotation marks; one that keeps its quotation's author after its closing
+// mark ("... to be" - Shakespeare) is not closed again.
+std::string QuotedExample(std::string_view example);
+
 std::vector<std::string> Split(std::string_view text, char separator);
 std::string Join(const std::vector<std::string> &list, std::string_view separator);
 

@@ -43,7 +43,7 @@ TEST(LexSources, FormStringsFromTheExceptionLists)
                 "sang sing\nsung sing\nwent go\ngone go\ngoes go\n";
     s.nounExc = "children child\n";
     s.adjExc = "better good\nbest good\n";
-    s.american = {"traveled", "faster", "happier"};
+    s.american = {"traveled", "faster", "fastest", "happier", "happiest"};
     s.adjectives = {"fast", "happy", "blue"};
     const std::array<std::string, 7> forms = BuildFormStrings(s);
     EXPECT_EQ(forms[0], "\nchild,children\n");

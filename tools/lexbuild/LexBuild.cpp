@@ -7,6 +7,7 @@
 #include "WordUtils.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -154,11 +155,18 @@ std::vector<std::uint32_t> TLexBuilder::WordFlags(const TWnSynset &synset) const
         const auto it = domainFlags_.find(wordnet_.Find(p.targetPos, p.targetOffset));
         if (it == domainFlags_.end())
             continue;
-        if (p.sourceWord == 0)
-            for (std::uint32_t &f : flags)
-                f |= it->second;
-        else if (std::size_t(p.sourceWord) <= flags.size())
-            flags[p.sourceWord - 1] |= it->second;
+        // A region domain of a whole sense is its topic (curling, Toronto), not a dialect: a
+        // regional label needs a pointer from the word itself, and never marks a name.
+        for (std::size_t w = 0; w < flags.size(); ++w) {
+            if (p.sourceWord != 0 && std::size_t(p.sourceWord) != w + 1)
+                continue;
+            const bool name = !synset.words[w].empty() &&
+                              std::isupper(static_cast<unsigned char>(synset.words[w][0]));
+            std::uint32_t flag = it->second;
+            if (p.sourceWord == 0 || name)
+                flag &= ~RegionalFlags;
+            flags[w] |= flag;
+        }
     }
     return flags;
 }

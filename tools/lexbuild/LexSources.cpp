@@ -1,5 +1,7 @@
 #include "LexSources.h"
 
+#include "FormLines.h"
+
 #include "TextUtils.h"
 #include "WordUtils.h"
 
@@ -10,160 +12,11 @@
 
 namespace {
 
-using TForms = std::map<std::string, std::vector<std::string>>; // base -> forms, file order
-
-TForms ReadExceptions(std::string_view text)
-{
-    TForms forms;
-    ForEachLine(text, [&](std::string_view line) {
-        const std::vector<std::string_view> f = SplitOn(Trim(line), ' ');
-        if (f.size() < 2)
-            return;
-        const std::string form = ReplaceAll(std::string(f[0]), '_', ' ');
-        for (std::size_t i = 1; i < f.size(); ++i) {
-            const std::string base = ReplaceAll(std::string(f[i]), '_', ' ');
-            if (!base.empty() && base != form)
-                forms[base].push_back(form);
-        }
-    });
-    return forms;
-}
-
-bool EndsWith(std::string_view s, std::string_view tail)
-{
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
-
-std::string Line(const std::string &base, const std::vector<std::string> &fields)
-{
-    std::string line = base;
-    for (const std::string &f : fields)
-        line += ',' + f;
-    return line + '\n';
-}
-
-std::string NounExceptions(const TForms &forms)
-{
-    std::string out = "\n";
-    for (const auto &[base, plurals] : forms)
-        if (base.find(',') == std::string::npos)
-            out += Line(base, plurals);
-    return out;
-}
-
-bool HasVowel(std::string_view s, char v)
-{
-    return s.find(v) != std::string_view::npos;
-}
-
-// Irregular verb forms sorted into past, past participle, present participle, third person.
-std::vector<std::string> VerbFields(const std::string &base, std::vector<std::string> forms)
-{
-    std::string prp, third;
-    std::vector<std::string> past;
-    for (const std::string &f : forms) {
-        if (f == "am" || f == "are") // present forms of "be", not its past
-            continue;
-        if (EndsWith(f, "ing") && prp.empty())
-            prp = f;
-        else if (third.empty() && (f == "has" || f == "is" ||
-                                   (EndsWith(f, "s") && !EndsWith(f, "ss") &&
-                                    f.compare(0, base.size() > 1 ? base.size() - 1 : 1, base, 0,
-                                              base.size() > 1 ? base.size() - 1 : 1) == 0 &&
-                                    f.size() > base.size())))
-            third = f;
-        else
-            past.push_back(f);
-    }
-    std::string pastForm, participle;
-    std::vector<std::string> more;
-    if (past.size() >= 2) {
-        // sang/sung, began/begun: the u-form is the participle; else a form in -n.
-        auto isParticiple = [&](const std::string &f) {
-            for (const std::string &other : past)
-                if (&other != &f && HasVowel(f, 'u') && !HasVowel(other, 'u') &&
-                    HasVowel(other, 'a'))
-                    return true;
-            return EndsWith(f, "n") || EndsWith(f, "ne");
-        };
-        for (const std::string &f : past) {
-            if (participle.empty() && isParticiple(f))
-                participle = f;
-            else if (pastForm.empty())
-                pastForm = f;
-            else
-                more.push_back(f);
-        }
-        if (pastForm.empty()) {
-            pastForm = participle;
-            participle.clear();
-        }
-    } else if (!past.empty()) {
-        pastForm = past[0];
-        // run/ran/run, come/came/come: the participle is the base, which the list leaves out.
-        std::size_t differences = 0, at = 0;
-        for (std::size_t i = 0; pastForm.size() == base.size() && i < base.size(); ++i)
-            if (pastForm[i] != base[i])
-                ++differences, at = i;
-        if (differences == 1 && pastForm[at] == 'a' && (base[at] == 'u' || base[at] == 'o'))
-            participle = base;
-    }
-    if (pastForm.empty() && participle.empty() && prp.empty() && third.empty())
-        return {};
-    std::vector<std::string> fields{pastForm, participle, prp, third};
-    fields.insert(fields.end(), more.begin(), more.end());
-    while (fields.back().empty())
-        fields.pop_back();
-    return fields;
-}
-
-struct TVerbLists
-{
-    std::string exceptions = "\n", doubling = "\n", britishDoubling = "\n";
-};
-
-TVerbLists VerbLists(const TForms &forms, const std::set<std::string> &american)
-{
-    TVerbLists out;
-    std::set<std::string> doubling, british;
-    for (const auto &[base, all] : forms) {
-        if (base.find(',') != std::string::npos || base.size() < 2)
-            continue;
-        const char last = base.back();
-        const std::string doubled = base + last;
-        std::vector<std::string> irregular;
-        bool doubles = false;
-        for (const std::string &f : all) {
-            if (f == doubled + "ed" || f == doubled + "ing" || f == doubled + "es") {
-                doubles = true;
-                continue;
-            }
-            irregular.push_back(f);
-        }
-        if (doubles) {
-            // travel/travelled: American spelling keeps the single consonant.
-            if (last == 'l' && american.count(base + "ed"))
-                british.insert(WordUtils::UpperKey(base));
-            else
-                doubling.insert(WordUtils::UpperKey(base));
-        }
-        if (irregular.empty())
-            continue;
-        // run/ran/running: an irregular verb keeps its doubled forms in its line.
-        std::vector<std::string> fields = VerbFields(base, all);
-        if (!fields.empty())
-            out.exceptions += Line(base, fields);
-    }
-    for (const std::string &k : doubling)
-        out.doubling += k + '\n';
-    for (const std::string &k : british)
-        out.britishDoubling += k + '\n';
-    return out;
-}
+using TForms = TFormLines;
 
 std::string AdjectiveExceptions(const TForms &forms)
 {
-    std::string out = "\n";
+    TFormLines lines;
     for (const auto &[base, all] : forms) {
         std::vector<std::string> comparatives, superlatives;
         for (const std::string &f : all)
@@ -174,9 +27,9 @@ std::string AdjectiveExceptions(const TForms &forms)
             fields.push_back(i < superlatives.size() ? superlatives[i] : std::string());
         }
         if (!fields.empty() && base.find(',') == std::string::npos)
-            out += Line(base, fields);
+            lines[base] = fields;
     }
-    return out;
+    return JoinLines(lines);
 }
 
 std::string ComparableStems(const TFormSources &s)
@@ -193,7 +46,8 @@ std::string ComparableStems(const TFormSources &s)
         else if (last == 'y' &&
                  std::string_view("aeiou").find(adj[adj.size() - 2]) == std::string_view::npos)
             stem.back() = 'i';
-        if (s.american.count(stem + "er") || s.american.count(stem + "est"))
+        // Both forms: "waster" and "wester" alone are other words.
+        if (s.american.count(stem + "er") && s.american.count(stem + "est"))
             stems.insert(WordUtils::UpperKey(stem));
     }
     std::string out = "\n";
@@ -232,17 +86,75 @@ std::string SpellingVariants(const TFormSources &s)
     return out;
 }
 
+// The adverbs' forms join the adjectives' (well: better, best), so that one list serves both;
+// an adverb in -ly is left out, as its forms would hide the adjective's (deeper: deep).
+TFormLines AdjectivesAndAdverbs(const TFormSources &s)
+{
+    TFormLines lines = ReadExceptions(s.adjExc);
+    for (const auto &[base, forms] : ReadExceptions(s.advExc)) {
+        if (EndsWith(base, "ly"))
+            continue;
+        std::vector<std::string> &line = lines[base];
+        for (const std::string &f : forms)
+            if (std::find(line.begin(), line.end(), f) == line.end())
+                line.push_back(f);
+    }
+    return lines;
+}
+
+std::string Keys(const std::set<std::string> &keys)
+{
+    std::string out = "\n";
+    for (const std::string &k : keys)
+        out += k + '\n';
+    return out;
+}
+
 } // namespace
+
+TFormLines ReadExceptions(std::string_view text)
+{
+    TFormLines forms;
+    ForEachLine(text, [&](std::string_view line) {
+        const std::vector<std::string_view> f = SplitOn(Trim(line), ' ');
+        if (f.size() < 2)
+            return;
+        const std::string form = ReplaceAll(std::string(f[0]), '_', ' ');
+        for (std::size_t i = 1; i < f.size(); ++i) {
+            const std::string base = ReplaceAll(std::string(f[i]), '_', ' ');
+            if (!base.empty() && base != form)
+                forms[base].push_back(form);
+        }
+    });
+    return forms;
+}
+
+bool EndsWith(std::string_view s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+std::string JoinLines(const TFormLines &lines)
+{
+    std::string out = "\n";
+    for (const auto &[base, fields] : lines) {
+        out += base;
+        for (const std::string &f : fields)
+            out += ',' + f;
+        out += '\n';
+    }
+    return out;
+}
 
 std::array<std::string, 7> BuildFormStrings(const TFormSources &sources)
 {
-    const TVerbLists verbs = VerbLists(ReadExceptions(sources.verbExc), sources.american);
-    return {NounExceptions(ReadExceptions(sources.nounExc)),
-            verbs.exceptions,
-            AdjectiveExceptions(ReadExceptions(sources.adjExc)),
+    const TVerbLines verbs = VerbLines(ReadExceptions(sources.verbExc), sources);
+    return {JoinLines(NounLines(ReadExceptions(sources.nounExc), sources)),
+            JoinLines(verbs.lines),
+            AdjectiveExceptions(AdjectivesAndAdverbs(sources)),
             ComparableStems(sources),
-            verbs.doubling,
-            verbs.britishDoubling,
+            Keys(verbs.doubling),
+            Keys(verbs.britishDoubling),
             SpellingVariants(sources)};
 }
 

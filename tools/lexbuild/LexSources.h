@@ -11,10 +11,11 @@
 // The seven word-form strings of cz.lex, built from WordNet's exception files and the word lists.
 struct TFormSources
 {
-    std::string nounExc, verbExc, adjExc; // WordNet's "form base" lines
-    std::set<std::string> american;       // wamerican-large and wamerican
-    std::set<std::string> british;        // wbritish
-    std::vector<std::string> adjectives;  // one-word adjective lemmas
+    std::string nounExc, verbExc, adjExc, advExc; // WordNet's "form base" lines
+    std::set<std::string> american;               // wamerican-large and wamerican
+    std::set<std::string> british;                // wbritish
+    std::vector<std::string> adjectives;          // one-word adjective lemmas
+    std::vector<std::string> nouns, verbs;        // WordNet's lemmas as written, sorted
 };
 std::array<std::string, 7> BuildFormStrings(const TFormSources &sources);
 

@@ -47,20 +47,24 @@ void SplitGloss(std::string_view gloss, std::string &definition, std::vector<std
     examples.clear();
     if (start == std::string_view::npos)
         return;
+    // Examples are separated by `; "`; what follows an example's closing mark (its author,
+    // "- Shakespeare", or a reference) stays with it after that mark.
     std::string_view rest = gloss.substr(start);
     while (!rest.empty()) {
-        const std::size_t open = rest.find('"');
-        if (open == std::string_view::npos)
-            break;
-        std::size_t close = rest.find("\"; \"", open + 1);
-        if (close == std::string_view::npos)
-            close = rest.rfind('"');
-        if (close <= open)
-            break;
-        const std::string_view example = Trim(rest.substr(open + 1, close - open - 1));
+        std::size_t next = rest.find("; \"", 1);
+        std::string_view piece = Trim(rest.substr(0, next));
+        rest = next == std::string_view::npos ? std::string_view() : rest.substr(next + 2);
+        if (!piece.empty() && piece.front() == '"')
+            piece.remove_prefix(1);
+        const std::size_t close = piece.rfind('"');
+        std::string example(Trim(piece.substr(0, close)));
+        if (close != std::string_view::npos) {
+            const std::string_view after = Trim(piece.substr(close + 1));
+            if (!after.empty() && !example.empty())
+                example += "\" " + std::string(after);
+        }
         if (!example.empty())
-            examples.emplace_back(example);
-        rest = rest.substr(close + 1);
+            examples.push_back(std::move(example));
     }
 }
 

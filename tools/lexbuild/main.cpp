@@ -3,6 +3,7 @@
 #include "LexBuild.h"
 #include "TextUtils.h"
 
+#include <array>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -56,13 +57,16 @@ int main(int argc, char **argv)
         forms.nounExc = ReadWholeFile(dir + "/noun.exc");
         forms.verbExc = ReadWholeFile(dir + "/verb.exc");
         forms.adjExc = ReadWholeFile(dir + "/adj.exc");
+        forms.advExc = ReadWholeFile(dir + "/adv.exc");
         AddWords(forms.american, options["--american"]);
         AddWords(forms.british, options["--british"]);
-        std::set<std::string> adjectives;
+        std::array<std::set<std::string>, 3> lemmas; // nouns, verbs, adjectives
         for (const TWnSynset &s : wordnet.Synsets())
-            if (s.pos == 2)
-                adjectives.insert(s.words.begin(), s.words.end());
-        forms.adjectives.assign(adjectives.begin(), adjectives.end());
+            if (s.pos <= 2)
+                lemmas[s.pos].insert(s.words.begin(), s.words.end());
+        forms.nouns.assign(lemmas[0].begin(), lemmas[0].end());
+        forms.verbs.assign(lemmas[1].begin(), lemmas[1].end());
+        forms.adjectives.assign(lemmas[2].begin(), lemmas[2].end());
         const TLexBuilder builder(wordnet, cmu, BuildFormStrings(forms));
         if (printModels) {
             std::cout << builder.ModelSource();

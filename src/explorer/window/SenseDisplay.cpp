@@ -66,7 +66,7 @@ std::string ExamplesText(TLexDatabase &db, const TSynset &sense, const std::stri
         }
         if (!text.empty())
             text += "; ";
-        text += "\"" + example + "\"";
+        text += QuotedExample(example);
     }
     return text;
 }

@@ -333,6 +333,7 @@ void TWordExplorerForm::ShowRelation(int relation)
     depth_ = 1;
     TWordLookup &query = db_.Query();
     const bool any = relation == rtSynonyms || (query.AvailableRelations() & (1u << relation));
+    TWaitCursor wait;
     ShowWords(any ? query.RelatedByTypes(1u << relation) : std::vector<TSynsetWord>{});
     UpdateLevels(HasLevels(relation) && query.HasDeeperLevel(FurtherRelation(relation)));
 }
@@ -349,6 +350,7 @@ void TWordExplorerForm::StepLevel(int step)
         return;
     depth_ += step;
     bool more = false;
+    TWaitCursor wait; // a deep level of a large hierarchy reads thousands of senses
     ShowWords(db_.Query().RelatedByLevels(relation_, depth_, more));
     UpdateLevels(more);
 }

@@ -58,7 +58,7 @@ std::string Examples(const TSynset &sense)
             if (sense.Words.size() + 1 >= 2)
                 break;
         }
-        out += (out.empty() ? "\"" : "; \"") + example + "\"";
+        out += (out.empty() ? "" : "; ") + WordUtils::QuotedExample(example);
     }
     return out;
 }
