@@ -25,11 +25,12 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "hunspell-en-us, mythes-en-us")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "dictd, dict-gcide")
 # The extended description; CPack puts the summary above it and indents it.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Type a word and docked panels show its rhymes, rhyming phrases and proper nouns, \
-sound-alike words by their endings (Roundex), lines of verse that end in a rhyme, thesaurus \
-entries and definitions from DICT servers and web dictionaries. In Cadenzio mode the centre of \
-the window is a verse editor whose gutters count the syllables of every line, scan its stress \
-and check it against a chosen verse form.
+    "Type a word and docked panels show its rhymes, rhyming phrases and proper
+nouns, sound-alike words by their endings (Roundex), lines of verse that end
+in a rhyme, thesaurus entries and definitions from DICT servers and web
+dictionaries. In Cadenzio mode the centre of the window is a verse editor
+whose gutters count the syllables of every line, scan its stress and check it
+against a chosen verse form.
 
 Also included is tolvane-cli, which answers the same lookups in a terminal.")
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/dist/PackageData.cmake)

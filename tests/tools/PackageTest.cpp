@@ -69,6 +69,8 @@ TEST_F(PackageTest, ControlFieldsNameTheProgramAndWhatItNeeds)
     EXPECT_TRUE(description.startsWith("rhyming dictionary with a verse editor for songwriters "
                                        "and poets\n Type a word"))
         << description.toStdString();
+    for (const QString &line : description.split(u'\n'))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
     // From the shared libraries of the programs, and the data packages linked to.
     const QStringList depends = Field("Depends").trimmed().split(QRegularExpression(",\\s*"));
     for (const char *package :
