@@ -1,17 +1,26 @@
 // Start-up of the main window and the refresh of the docked panels for one lookup, on the real
-// word lists of the application folder (TOLVANE_APP_DIR).
+// word lists of the application folder (TOLVANE_APP_DIR). BM_ProcessStartToFirstPaint starts a
+// whole process each time (this program with --start-once), as a user starts the program: with
+// the libraries loaded and the application object made, and the program's own frames. Run under
+// xvfb-run with QT_QPA_PLATFORM=xcb to include the window system.
 #include "Startup.h"
 #include "AppFolders.h"
 #include "BenchSupport.h"
 #include "DictionaryList.h"
+#include "ProgramFrames.h"
 #include "Settings.h"
 #include "frmRhymeDict.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -49,6 +58,60 @@ void BM_StartToFirstPaint(benchmark::State &state)
         Reset();
         state.ResumeTiming();
     }
+}
+
+// The resident memory of this process in kB, from /proc.
+long ResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+    return -1;
+}
+
+// The child of BM_ProcessStartToFirstPaint: starts as the program does, paints the main window,
+// prints its resident memory and ends.
+int StartOnce(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    OverrideAppFolder(dir.path());
+    if (!PrepareFolder(QDir(dir.path())))
+        return 1;
+    InstallProgramFrames();
+    TProgram program;
+    if (!StartProgram(program, false).isEmpty())
+        return 1;
+    program.window->show();
+    program.window->FirstActivate();
+    program.window->repaint();
+    QCoreApplication::processEvents();
+    std::printf("%ld\n", ResidentKb());
+    std::fflush(stdout);
+    EndProgram(program);
+    return 0;
+}
+
+// Process start to the first painted main window; the counter is the resident memory then.
+void BM_ProcessStartToFirstPaint(benchmark::State &state)
+{
+    long kb = 0;
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-once")});
+        if (!child.waitForReadyRead(60000)) {
+            state.SkipWithError("the program did not start");
+            return;
+        }
+        kb = child.readLine().trimmed().toLong();
+        state.PauseTiming();
+        child.waitForFinished(60000);
+        state.ResumeTiming();
+    }
+    state.counters["rss_MB"] = double(kb) / 1024;
 }
 
 // The group with the most rhymes among the words of the system word list.
@@ -115,10 +178,19 @@ void BM_SetWordLargestGroup(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(5);
+// One start per repetition; the aggregates give the median.
+BENCHMARK(BM_ProcessStartToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->UseRealTime()
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SetWordCommon)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetWordLargestGroup)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--start-once") == 0)
+        return StartOnce(argc, argv);
     return bench::RunBenchmarks(argc, argv, PrepareFolder);
 }

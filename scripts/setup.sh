@@ -10,7 +10,7 @@ packages=(
   wordnet wordnet-base wamerican-large wamerican wbritish dict-gcide
   dictd dict-wn dict python3
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
-  librsvg2-bin desktop-file-utils
+  librsvg2-bin desktop-file-utils dpkg-dev file xz-utils appstream bash-completion man-db
   nodejs zlib1g-dev ccache
 )
 

@@ -2,8 +2,9 @@
 
 #include "DictionaryList.h"
 #include "UrlTemplate.h"
+#include "WebBrowser.h"
 
-#include <QWebEngineView>
+#include <QLabel>
 
 TfrmGenericOnline::TfrmGenericOnline(QWidget *owner, int mode) : TDictFrame(owner, mode)
 {
@@ -30,12 +31,23 @@ void TfrmGenericOnline::SetActive(bool active)
         return;
     // A browser is heavy: a tab gets one when it is first shown, not when it is built.
     if (!browser_) {
-        browser_ = new QWebEngineView(this);
-        browser_->setObjectName(QStringLiteral("wbOnline"));
-        SetBody(browser_);
-        browser_->show();
+        browser_ = CreateWebBrowser(this);
+        if (!browser_) {
+            if (!findChild<QLabel *>())
+                SetBody(new QLabel(WebBrowserError(), this));
+            return;
+        }
+        QWidget *view = browser_->Widget();
+        view->setObjectName(QStringLiteral("wbOnline"));
+        SetBody(view);
+        view->show();
     }
     Navigate();
+}
+
+QWebEngineView *TfrmGenericOnline::wbOnline() const
+{
+    return browser_ ? browser_->View() : nullptr;
 }
 
 void TfrmGenericOnline::WordChange(QObject *)
@@ -45,12 +57,12 @@ void TfrmGenericOnline::WordChange(QObject *)
 
 void TfrmGenericOnline::Navigate()
 {
-    if (!active_ || !browser_ || !browser_->isVisible())
+    if (!active_ || !browser_ || !browser_->Widget()->isVisible())
         return;
     const QString word = TDictionaryList::Instance().GetLookupWord();
     if (word == lastWord_)
         return;
     lastUrl_ = WebDictionaryUrl(template_, word);
     lastWord_ = word;
-    browser_->load(lastUrl_);
+    browser_->Load(lastUrl_);
 }

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class QWebEngineView;
+class TWebBrowser;
 
 // A web dictionary panel: an embedded browser that shows the entry's page for the lookup word.
 // It navigates only while its page is the host's current page and visible, and only when the
@@ -29,12 +30,12 @@ public:
     // The address of the last navigation, empty before the first.
     QUrl LastUrl() const { return lastUrl_; }
     // Null until the panel's page is first the current one.
-    QWebEngineView *wbOnline() const { return browser_; }
+    QWebEngineView *wbOnline() const;
 
 private:
     void WordChange(QObject *sender);
 
-    QWebEngineView *browser_ = nullptr;
+    TWebBrowser *browser_ = nullptr; // its widget is owned by the panel
     QString template_;
     QString lastWord_;
     QUrl lastUrl_;

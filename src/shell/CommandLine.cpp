@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -12,11 +13,74 @@ QString Tr(const char *text)
 {
     return QCoreApplication::translate("CommandLine", text);
 }
+
+// The options the application object and its window-system plugin take out of the command line
+// (one dash or two). They are known before the application object exists, so that ours can be
+// answered without a display.
+struct TToolkitOption
+{
+    const char *name;
+    bool takesValue;
+    bool valueAfterEquals; // also "-name=value"
+};
+
+constexpr TToolkitOption ToolkitOptions[] = {
+    {"platform", true, false},      {"platformpluginpath", true, false},
+    {"platformtheme", true, false}, {"plugin", true, false},
+    {"qmljsdebugger", true, true},  {"qwindowgeometry", true, false},
+    {"qwindowicon", true, false},   {"qwindowtitle", true, false},
+    {"reverse", false, false},      {"session", true, false},
+    {"style", true, true},          {"stylesheet", true, true},
+    {"widgetcount", false, false},  {"testability", false, false},
+    {"display", true, false},       {"geometry", true, false},
+    {"title", true, false},         {"icon", true, false},
+    {"name", true, false},          {"visual", true, false},
+    {"nograb", false, false},       {"dograb", false, false},
+    {"sync", false, false},
+};
+
+// How many arguments from index the toolkit option there takes: 0 when it is none.
+int ToolkitOptionLength(const QStringList &arguments, qsizetype index)
+{
+    QStringView arg = arguments.at(index);
+    if (!arg.startsWith(u'-') || arg == u"-" || arg == u"--")
+        return 0;
+    arg = arg.mid(arg.startsWith(u"--") ? 2 : 1);
+    for (const TToolkitOption &option : ToolkitOptions) {
+        const QLatin1String name(option.name);
+        if (arg == name) {
+            const bool valueFollows = option.takesValue && index + 1 < arguments.size();
+            return valueFollows ? 2 : option.takesValue ? 0 : 1;
+        }
+        if (option.valueAfterEquals && arg.startsWith(name) &&
+            arg.mid(name.size()).startsWith(u'='))
+            return 1;
+    }
+    return 0;
+}
 } // namespace
+
+QStringList TCommandLine::WithoutToolkitOptions(const QStringList &arguments)
+{
+    QStringList rest = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size();) {
+        if (arguments.at(i) == u"--") {
+            rest += arguments.mid(i);
+            break;
+        }
+        const int length = ToolkitOptionLength(arguments, i);
+        if (length == 0)
+            rest << arguments.at(i);
+        i += std::max(length, 1);
+    }
+    return rest;
+}
 
 TCommandLine::TCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    // "-reverse" is one option, not -r -e -v...; "-help" is --help.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         Tr("A rhyming dictionary with a verse editor for songwriters and poets."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -24,9 +88,7 @@ TCommandLine::TCommandLine(const QStringList &arguments)
     parser.addPositionalArgument(QStringLiteral("file"),
                                  Tr("A text document to open in the verse editor."),
                                  QStringLiteral("[file]"));
-    const bool parsed = parser.parse(arguments);
-    // Help and version answer even beside an option meant for the toolkit, which only the
-    // application object knows.
+    const bool parsed = parser.parse(WithoutToolkitOptions(arguments));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         request_ = TRequest::Help;
         text_ = parser.helpText();
@@ -56,8 +118,7 @@ std::optional<int> AnswerWithoutWindow(int &argc, char **argv)
     const QCoreApplication core(argc, argv);
     NameApplication();
     const TCommandLine line(QCoreApplication::arguments());
-    if (line.Request() == TCommandLine::TRequest::Help ||
-        line.Request() == TCommandLine::TRequest::Version)
+    if (line.Request() != TCommandLine::TRequest::Run)
         return PrintAnswer(line);
     return std::nullopt;
 }

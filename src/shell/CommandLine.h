@@ -29,6 +29,10 @@ public:
     // What to print for Help, Version and Error; empty for Run.
     QString Text() const { return text_; }
 
+    // arguments without the options the application object takes for itself (and their
+    // values); everything after "--" is kept.
+    static QStringList WithoutToolkitOptions(const QStringList &arguments);
+
 private:
     TRequest request_ = TRequest::Run;
     QString document_;
@@ -39,8 +43,9 @@ private:
 // Gives the application object the program's name, version and desktop entry.
 void NameApplication();
 
-// Prints the help or the version when the command line asks for one, with no window system
-// needed, and returns the exit status; returns nothing when the program is to start.
+// Prints the help, the version or a mistake in the options when the command line holds one, with
+// no window system needed, and returns the exit status; returns nothing when the program is to
+// start.
 std::optional<int> AnswerWithoutWindow(int &argc, char **argv);
 // Prints line's text (help and version on stdout, a mistake on stderr); returns the exit status.
 int PrintAnswer(const TCommandLine &line);

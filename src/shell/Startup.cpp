@@ -1,10 +1,13 @@
 #include "Startup.h"
 
+#include "AppFolders.h"
 #include "CommandLine.h"
 #include "DIAnsiStringHash.h"
 #include "DataModule.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
+#include "DocumentCommands.h"
+#include "FrameAdvanced.h"
 #include "Icons.h"
 #include "Links.h"
 #include "MessageBoxWidth.h"
@@ -21,6 +24,8 @@
 #include "frmVisThesaurus.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -79,6 +84,31 @@ QString StartProgram(TProgram &program, bool showSplash)
     return QString();
 }
 
+void OpenNamedDocument(TfrmRhymeDict *window, const QString &path)
+{
+    const QFileInfo file(path);
+    // A missing folder is opened all the same, so that the error names the file.
+    if (file.exists() || file.isSymLink() || !file.absoluteDir().exists()) {
+        window->OpenDocument(path);
+        return;
+    }
+    window->FirstActivate();
+    TDataModule1 *data = TDataModule1::Find();
+    auto *frame = qobject_cast<TFrameAdvanced *>(window->FrameAdvanced());
+    if (!data || !frame)
+        return;
+    if (TDictionaryList::Instance().GetMode() != 1)
+        data->actAdvanced->trigger();
+    TDocumentCommands *documents = frame->Documents();
+    if (!documents->IsOpen())
+        data->FileNew1->trigger();
+    if (!documents->IsOpen())
+        return;
+    documents->SetFileName(file.absoluteFilePath());
+    SetLastFolder(file.absolutePath());
+    data->FileOpen3->setEnabled(true);
+}
+
 void EndProgram(TProgram &program)
 {
     UninstallWordExplorer();
@@ -111,7 +141,7 @@ int RunProgram(QApplication &app, const QString &document)
     };
     window->show();
     if (!document.isEmpty())
-        QTimer::singleShot(0, window, [window, document] { window->OpenDocument(document); });
+        QTimer::singleShot(0, window, [window, document] { OpenNamedDocument(window, document); });
     const int status = app.exec();
     TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);

@@ -18,6 +18,9 @@ struct TProgram
 // Creates the data module and the main window under the splash (when showSplash). On a word-list
 // error returns its message and leaves neither object behind; otherwise returns an empty text.
 QString StartProgram(TProgram &program, bool showSplash);
+// Opens path, named on the command line, in the verse editor. A file that does not exist yet in
+// an existing folder starts a new, empty document of that name instead: the first Save writes it.
+void OpenNamedDocument(TfrmRhymeDict *window, const QString &path);
 // Frees the window's panels, the window, the data module and the two process-wide objects.
 void EndProgram(TProgram &program);
 // The whole program: start, message loop, end. Opens document (when not empty) in the verse

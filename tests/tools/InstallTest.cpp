@@ -69,10 +69,11 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
     ASSERT_EQ(process.exitCode(), 0) << installLog.toStdString();
 
     QSet<QString> app = FilesBelow(TOLVANE_SOURCE_DIR "/data"); // Samples, Verse Forms
-    app += {"tolvane",       "tolvane-cli",   "tolvane-cli-commands.so",
-            "rdict.dat",     "sdxdict.dat",   "rpoetry.dat",
-            "cz.lex",        "en_US.aff",     "en_US.dic",
-            "syllables.dat", "thesaurus.dat", "thesaurus.idx"};
+    app += {"tolvane",        "tolvane-cli",   "tolvane-cli-commands.so",
+            "tolvane-web.so", "rdict.dat",     "sdxdict.dat",
+            "rpoetry.dat",    "cz.lex",        "en_US.aff",
+            "en_US.dic",      "syllables.dat", "thesaurus.dat",
+            "thesaurus.idx"};
     EXPECT_EQ(Listed(FilesBelow(prefix.file("lib/tolvane"))), Listed(app));
     EXPECT_EQ(QImage(prefix.file("share/icons/hicolor/48x48/apps/tolvane.png")).size(),
               QSize(48, 48));
