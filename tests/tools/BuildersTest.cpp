@@ -61,6 +61,7 @@ TEST_F(BuilderTest, FilesEveryPronunciationUnderItsGroup)
 
 TEST_F(BuilderTest, ListsNamesAndPhrasesApartAndLeavesOutAbbreviations)
 {
+    forms.Add("Labor"); // a name only where a word list spells it so
     TRhymeDictionaryBuilder builder(cmu, forms, dictionary);
     builder.AddWords();
     EXPECT_TRUE(builder.AddPhrase("labor of love"));
