@@ -115,7 +115,11 @@ TEST(OffensiveWords, EverySenseMarkedOrAKnownSlurMarkedInSomeSenses)
         "10000004 05 n 01 coon 0 000 | a raccoon\n"
         "10000005 05 n 02 spade 0 jigaboo 0 001 ;u 06718862 n 0200 | slur\n"
         "10000006 06 n 01 spade 0 000 | a tool\n"
-        "10000007 06 n 01 stop 0 001 ;u 09999999 n 0000 | not a domain of ours\n";
+        "10000007 06 n 01 stop 0 001 ;u 09999999 n 0000 | not a domain of ours\n"
+        // One sense in two domains is still one sense of two.
+        "10000008 18 n 01 taco 0 002 ;u 06718862 n 0000 ;u 06717170 n 0000 | slur\n"
+        "10000009 13 n 01 taco 0 000 | a tortilla\n"
+        "10000010 18 n 01 spic 0 001 ;u 06718862 n 0000 | slur\n";
     TOffensiveWords offensive;
     offensive.AddWordNetData(nouns, 'n');
     offensive.Finish();
@@ -127,6 +131,7 @@ TEST(OffensiveWords, EverySenseMarkedOrAKnownSlurMarkedInSomeSenses)
         {"wop", true},   {"wops", true},    {"Wop's", true},      {"chink", true},
         {"coon", true},  {"jigaboo", true}, {"spade", false},     {"stop", false},
         {"swop", false}, {"think", false},  {"a wop came", true}, {"the stop", false},
+        {"taco", false}, {"spices", false}, {"spics", true},
     };
     for (const auto &c : cases)
         EXPECT_EQ(offensive.HasOffensiveWord(c.text), c.offensive) << c.text;

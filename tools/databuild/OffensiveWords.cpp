@@ -58,7 +58,7 @@ void TOffensiveWords::AddWordNetData(std::string_view dataFile, char pos)
                 continue;
             // Source/target "0000" marks the whole synset, else the source word's number.
             const std::size_t source = std::stoul(std::string(f[at + 3].substr(0, 2)), nullptr, 16);
-            TMark mark{std::string(f[at + 1]) + std::string(f[at + 2]), {}};
+            TMark mark{self, std::string(f[at + 1]) + std::string(f[at + 2]), {}};
             if (source == 0)
                 mark.words = words;
             else if (source <= words.size())
@@ -70,11 +70,15 @@ void TOffensiveWords::AddWordNetData(std::string_view dataFile, char pos)
 
 void TOffensiveWords::Finish()
 {
-    std::map<std::string, int, std::less<>> marked;
+    // A synset may point to two of the domains (ethnic slur and disparagement): one sense.
+    std::set<std::pair<std::string, std::string>> markedSenses;
     for (const TMark &mark : marks_)
         if (domains_.count(mark.domain))
             for (const std::string &word : mark.words)
-                ++marked[word];
+                markedSenses.emplace(word, mark.synset);
+    std::map<std::string, int, std::less<>> marked;
+    for (const auto &sense : markedSenses)
+        ++marked[sense.first];
     for (const auto &[word, count] : marked) {
         const bool everySense = count >= senses_[word];
         const bool known = std::find(kMarkedInSomeSenses.begin(), kMarkedInSomeSenses.end(),
@@ -93,7 +97,7 @@ bool TOffensiveWords::IsOffensive(std::string_view word) const
     if (offensive_.count(lower))
         return true;
     // Plurals and possessives of the listed singulars (wops, kike's).
-    for (const std::string_view ending : {"'s", "s'", "es", "s"})
+    for (const std::string_view ending : {"'s", "s'", "s"})
         if (lower.size() > ending.size() + 2 && lower.ends_with(ending) &&
             offensive_.count(lower.substr(0, lower.size() - ending.size())))
             return true;

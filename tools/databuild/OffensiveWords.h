@@ -26,6 +26,7 @@ public:
 private:
     struct TMark
     {
+        std::string synset;             // offset and type of the marked synset
         std::string domain;             // offset and type of the domain synset
         std::vector<std::string> words; // the words the pointer marks
     };
