@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins libgl-dev qt6-webengine-dev
   libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
-  wordnet wordnet-base wamerican-large wamerican wbritish dict-gcide
+  wordnet wordnet-base wamerican-large wamerican wbritish dict-gcide scowl
   dictd dict-wn dict python3
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
   librsvg2-bin desktop-file-utils dpkg-dev file xz-utils appstream bash-completion man-db

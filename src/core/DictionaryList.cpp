@@ -1,6 +1,9 @@
 #include "DictionaryList.h"
 
+#include "LookupText.h"
+
 #include "AppFolders.h"
+#include "PorterStem.h"
 #include "Roundex.h"
 
 #include <QFileInfo>
@@ -118,19 +121,64 @@ QString TDictionaryList::LookupWordOf(const QString &word)
 {
     const qsizetype paren = word.indexOf(QLatin1Char('('));
     if (paren < 0)
-        return word;
+        return FoldLookupText(word);
     QString rest = word.left(paren);
     qsizetype begin = 0, end = rest.size();
     while (begin < end && rest.at(begin).unicode() <= 32)
         ++begin;
     while (end > begin && rest.at(end - 1).unicode() <= 32)
         --end;
-    return rest.mid(begin, end - begin);
+    return FoldLookupText(rest.mid(begin, end - begin));
 }
 
 QString TDictionaryList::GetLookupWord() const
 {
     return LookupWordOf(word_);
+}
+
+QString TDictionaryList::GetRhymeWord() const
+{
+    return FoldLookupText(word_);
+}
+
+TRhymeLookup TDictionaryList::RhymeLookup() const
+{
+    return TRhymeLookup(GetWordList(RhymeSlot), &GetWordList(RhymeLineSlot),
+                        TDictSettings::Instance().GetShowOffensiveWords());
+}
+
+namespace {
+std::string Utf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
+} // namespace
+
+QString TDictionaryList::CurrentRhymes(bool stemFallback) const
+{
+    const TRhymeLookup lookup = RhymeLookup();
+    const std::string word = Utf8(GetRhymeWord());
+    const std::string group = lookup.GroupOf(word, stemFallback ? StemWord(word) : std::string());
+    return QString::fromStdString(lookup.Rhymes(group));
+}
+
+QString TDictionaryList::CurrentPhrases() const
+{
+    const TRhymeLookup lookup = RhymeLookup();
+    return QString::fromStdString(lookup.Phrases(lookup.GroupOf(Utf8(GetRhymeWord()))));
+}
+
+QString TDictionaryList::CurrentRhymeLines() const
+{
+    const TRhymeLookup lookup = RhymeLookup();
+    return QString::fromStdString(lookup.Lines(lookup.GroupOf(Utf8(GetRhymeWord()))));
+}
+
+QString TDictionaryList::ListValue(int slot, const QString &key) const
+{
+    return QString::fromStdString(
+        TRhymeLookup::ListValue(GetWordList(slot), key.toUtf8().toStdString(),
+                                TDictSettings::Instance().GetShowOffensiveWords()));
 }
 
 QString TDictionaryList::RoundexCode(const QString &text)

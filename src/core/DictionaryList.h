@@ -2,6 +2,7 @@
 
 #include "DIAnsiStringHash.h"
 #include "Event.h"
+#include "RhymeLookup.h"
 #include "Settings.h"
 #include "SyllableTable.h"
 
@@ -42,9 +43,23 @@ public:
     bool DelayLocked = false;
     bool DelayNext() const { return delayNext_; }
     bool DelayPending() const { return timer_.isActive(); }
+    // The current word cut at its first "(" and folded for lookup (FoldLookupText).
     QString GetLookupWord() const;
+    // The current word folded for lookup, pronunciation suffix kept: the key of the rhymes,
+    // phrases and rhyme-line lookups.
+    QString GetRhymeWord() const;
     static QString Normalize(const QString &text);
     static QString LookupWordOf(const QString &word);
+    // Rhyme lookups over slots 0 and 2, with offensive words as the option says.
+    TRhymeLookup RhymeLookup() const;
+    // A "#"-list of a slot under key, offensive words as the option says.
+    QString ListValue(int slot, const QString &key) const;
+    // The "#"-lists of the current word (GetRhymeWord) by TRhymeLookup: the word's own group,
+    // then the groups of its later stresses. stemFallback: a word without entry shows its
+    // stem's rhymes.
+    QString CurrentRhymes(bool stemFallback) const;
+    QString CurrentPhrases() const;
+    QString CurrentRhymeLines() const;
     static QString RoundexCode(const QString &text);
 
     const TDIAnsiStringHash &GetWordList(int slot) const;

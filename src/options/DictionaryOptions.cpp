@@ -3,6 +3,7 @@
 #include "DictionaryList.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -17,9 +18,15 @@ TDictionaryOptions::TDictionaryOptions(const TOptionsContext &context, QWidget *
     caption->setMargin(3);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("CheckListBox1"));
+    showOffensive_ = new QCheckBox(tr("Show offensive words"), this);
+    showOffensive_->setObjectName(QStringLiteral("ckShowOffensive"));
+    showOffensive_->setToolTip(
+        tr("Also list the slurs and obscenities that WordNet marks as offensive"));
+    showOffensive_->setChecked(TDictSettings::Instance().GetShowOffensiveWords());
     auto *column = new QVBoxLayout(this);
     column->addWidget(caption);
     column->addWidget(list_, 1);
+    column->addWidget(showOffensive_);
 
     QStringList lists;
     const TDictSettings &settings = TDictSettings::Instance();
@@ -61,10 +68,22 @@ QString TDictionaryOptions::Title() const
 
 void TDictionaryOptions::Apply()
 {
-    const QString name = CheckedName();
-    if (name.isEmpty())
+    if (const QString name = CheckedName(); !name.isEmpty()) {
+        const QString refused = TDictionaryList::Instance().ChangeRhymeLineList(name);
+        if (!refused.isEmpty() && showMessage_)
+            showMessage_(refused + QLatin1Char(' ') + tr("The previous list stays in use."));
+    }
+    ApplyOffensiveWords();
+}
+
+void TDictionaryOptions::ApplyOffensiveWords()
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    const bool show = showOffensive_->isChecked();
+    if (show == settings.GetShowOffensiveWords())
         return;
-    const QString refused = TDictionaryList::Instance().ChangeRhymeLineList(name);
-    if (!refused.isEmpty() && showMessage_)
-        showMessage_(refused + QLatin1Char(' ') + tr("The previous list stays in use."));
+    settings.SetShowOffensiveWords(show);
+    // The lists on screen change with the option, not only from the next lookup on.
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.WordChanged.Notify(&dict);
 }

@@ -109,14 +109,13 @@ void TfrmCombinedSimple::Refresh()
 {
     const TDictionaryList &dict = TDictionaryList::Instance();
     const bool wrap = dict.GetWrap();
-    const QString group = dict.Lookup(TDictionaryList::RhymeSlot, dict.GetWord());
+    const QString group = dict.Lookup(TDictionaryList::RhymeSlot, dict.GetRhymeWord());
     QStringList lines;
     if (!group.isEmpty()) {
-        const QString rhymes = dict.Lookup(TDictionaryList::RhymeSlot, group);
+        const QString rhymes = dict.CurrentRhymes(false);
         if (!rhymes.isEmpty())
             lines << QStringLiteral("Standard Rhymes") << EntryLines(rhymes, wrap) << QString();
-        const QString phrases =
-            dict.Lookup(TDictionaryList::RhymeSlot, group + QLatin1String("[P]"));
+        const QString phrases = dict.CurrentPhrases();
         if (!phrases.isEmpty())
             lines << QStringLiteral("Phrase & Proper Nouns") << EntryLines(phrases, wrap);
     }

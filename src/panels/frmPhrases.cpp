@@ -36,10 +36,7 @@ void TfrmPhrases::Refresh()
 {
     if (!IsLive())
         return;
-    const TDictionaryList &dict = TDictionaryList::Instance();
-    const QString key =
-        dict.Lookup(TDictionaryList::RhymeSlot, dict.GetWord()) + QStringLiteral("[P]");
-    const QString entry = dict.Lookup(TDictionaryList::RhymeSlot, key);
+    const QString entry = TDictionaryList::Instance().CurrentPhrases();
     if (Wrap())
         ShowJoined(entry);
     else

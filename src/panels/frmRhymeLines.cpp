@@ -232,13 +232,10 @@ void TfrmRhymeLines::Refresh()
     if (!IsLive())
         return;
     const TDictionaryList &dict = TDictionaryList::Instance();
-    const QString group = dict.Lookup(TDictionaryList::RhymeSlot, dict.GetWord());
     TUpdateBracket bracket(listView_);
     rows_.Clear();
-    if (!group.isEmpty())
-        for (const QString &row :
-             EntryText::Split(dict.Lookup(TDictionaryList::RhymeLineSlot, group)))
-            rows_.Add(row);
+    for (const QString &row : EntryText::Split(dict.CurrentRhymeLines()))
+        rows_.Add(row);
     model_->SetCount(rows_.Count());
 }
 

@@ -1,7 +1,6 @@
 #include "frmRhymes.h"
 
 #include "DictionaryList.h"
-#include "PorterStem.h"
 
 namespace {
 TWordListFrame::Options RhymesOptions()
@@ -36,13 +35,9 @@ void TfrmRhymes::Refresh()
     if (!IsLive())
         return;
     const TDictionaryList &dict = TDictionaryList::Instance();
-    const QString word = dict.GetWord();
-    QString group = dict.Lookup(TDictionaryList::RhymeSlot, word);
-    if (Wrap()) {
-        ShowJoined(dict.Lookup(TDictionaryList::RhymeSlot, group));
-        return;
-    }
-    if (group.isEmpty())
-        group = dict.Lookup(TDictionaryList::RhymeSlot, StemWord(word));
-    ShowSplit(dict.Lookup(TDictionaryList::RhymeSlot, group));
+    // Only list style retries a word without entry by its stem.
+    if (Wrap())
+        ShowJoined(dict.CurrentRhymes(false));
+    else
+        ShowSplit(dict.CurrentRhymes(true));
 }

@@ -46,7 +46,7 @@ void TfrmRoundex::Refresh()
         return;
     const TDictionaryList &dict = TDictionaryList::Instance();
     const QString code = TDictionaryList::RoundexCode(dict.GetLookupWord());
-    const QString entry = dict.Lookup(TDictionaryList::RoundexSlot, code);
+    const QString entry = dict.ListValue(TDictionaryList::RoundexSlot, code);
     if (Wrap()) {
         ShowJoined(entry);
         return;

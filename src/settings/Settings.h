@@ -94,6 +94,9 @@ public:
     // Effective sides: right when UseDefaultPanelPos is set or the raw side is "Right".
     bool CommonSideIsRight() const;
     bool MoreSideIsRight() const;
+    // Offensive words in the rhymes, phrases, Roundex and rhyme-line lists; default off.
+    bool GetShowOffensiveWords() const;
+    void SetShowOffensiveWords(bool v);
     QString GetRhymeLineName() const;
     void SetRhymeLineName(const QString &v);
     int GetFileHistoryCount() const;

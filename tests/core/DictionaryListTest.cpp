@@ -35,7 +35,7 @@ TEST_F(DictionaryListTest, LookupWordCutsAtTheFirstParenthesis)
 {
     EXPECT_EQ(TDictionaryList::LookupWordOf(QStringLiteral("bass (fish)")), QStringLiteral("bass"));
     EXPECT_EQ(TDictionaryList::LookupWordOf(QStringLiteral("read(2)")), QStringLiteral("read"));
-    EXPECT_EQ(TDictionaryList::LookupWordOf(QStringLiteral(" read ")), QStringLiteral(" read "));
+    EXPECT_EQ(TDictionaryList::LookupWordOf(QStringLiteral(" read ")), QStringLiteral("read"));
     EXPECT_EQ(TDictionaryList::LookupWordOf(QStringLiteral("\t(x)")), QString());
 }
 

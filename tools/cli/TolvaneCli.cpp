@@ -7,6 +7,7 @@
 #include "WordListTsv.h"
 
 #include "DictionaryList.h"
+#include "LookupText.h"
 #include "PorterStem.h"
 #include "SyllableTable.h"
 #include "Syllables.h"
@@ -23,10 +24,11 @@ constexpr int kFound = 0, kNothing = 1, kBadUsage = 2;
 constexpr qint64 kMaxInputBytes = qint64(512) << 20;
 
 const char *const kHelp =
-    "usage: tolvane-cli [--data DIR] COMMAND ARGUMENTS\n"
+    "usage: tolvane-cli [--data DIR] [--offensive] COMMAND ARGUMENTS\n"
     "\n"
     "Looks words up in the word data of the application folder (or DIR), never in the\n"
-    "current folder. A FILE named without a \"/\" is a file of that folder.\n"
+    "current folder. A FILE named without a \"/\" is a file of that folder. Offensive\n"
+    "words are left out of the lists unless --offensive is given.\n"
     "\n"
     "  rhymes WORD          the words that rhyme with WORD\n"
     "  phrases WORD         phrases and proper nouns that rhyme with WORD\n"
@@ -80,6 +82,10 @@ int TTolvaneCli::Run(QStringList args)
         if (!dataDir_.endsWith(QLatin1Char('/')))
             dataDir_ += QLatin1Char('/');
         args = args.mid(2);
+    }
+    if (!args.isEmpty() && args.front() == QLatin1String("--offensive")) {
+        showOffensive_ = true;
+        args.removeFirst();
     }
     if (args.isEmpty())
         return Usage("no command given");
@@ -189,37 +195,45 @@ int TTolvaneCli::PrintList(std::string_view value)
     return printed ? kFound : kNothing;
 }
 
-std::string TTolvaneCli::GroupOf(const QString &typed)
+TRhymeLookup TTolvaneCli::RhymeLookup()
 {
-    return std::string(Data("rdict.dat").Lookup(Utf8(TDictionaryList::Normalize(typed))));
+    const bool hasLines = QFileInfo(ResolveFile(QStringLiteral("rpoetry.dat"))).isFile();
+    return TRhymeLookup(Data("rdict.dat"), hasLines ? &Data("rpoetry.dat") : nullptr,
+                        showOffensive_);
+}
+
+std::string TTolvaneCli::RhymeWord(const QString &typed)
+{
+    // As the panels look the current word up: normalised, then folded for lookup.
+    return Utf8(FoldLookupText(TDictionaryList::Normalize(typed)));
 }
 
 int TTolvaneCli::Rhymes(const QString &word)
 {
-    const TDIAnsiStringHash &rdict = Data("rdict.dat");
-    std::string group = GroupOf(word);
+    const TRhymeLookup lookup = RhymeLookup();
+    const std::string typed = RhymeWord(word);
     // As the rhymes list does: an inflected form without entry shows its stem's rhymes.
-    if (group.empty())
-        group = rdict.Lookup(StemWord(Utf8(TDictionaryList::Normalize(word))));
-    return PrintList(rdict.Lookup(group));
+    return PrintList(lookup.Rhymes(lookup.GroupOf(typed, StemWord(typed))));
 }
 
 int TTolvaneCli::Phrases(const QString &word)
 {
-    return PrintList(Data("rdict.dat").Lookup(GroupOf(word) + "[P]"));
+    const TRhymeLookup lookup = RhymeLookup();
+    return PrintList(lookup.Phrases(lookup.GroupOf(RhymeWord(word))));
 }
 
 int TTolvaneCli::Roundex(const QString &word)
 {
     const QString lookup = TDictionaryList::LookupWordOf(TDictionaryList::Normalize(word));
-    return PrintList(Data("sdxdict.dat").Lookup(Utf8(TDictionaryList::RoundexCode(lookup))));
+    return PrintList(TRhymeLookup::ListValue(
+        Data("sdxdict.dat"), Utf8(TDictionaryList::RoundexCode(lookup)), showOffensive_));
 }
 
 int TTolvaneCli::Lines(const QString &word)
 {
-    const std::string group = GroupOf(word);
+    const TRhymeLookup lookup = RhymeLookup();
+    const std::string value = lookup.Lines(lookup.GroupOf(RhymeWord(word)));
     const TDIAnsiStringHash &lines = Data("rpoetry.dat");
-    const std::string_view value = group.empty() ? std::string_view() : lines.Lookup(group);
     int printed = 0;
     for (const QString &item : QString::fromUtf8(value).split('#', Qt::SkipEmptyParts)) {
         const qsizetype at = item.indexOf('@');

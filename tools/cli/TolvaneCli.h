@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DIAnsiStringHash.h"
+#include "RhymeLookup.h"
 #include "SyllableTable.h"
 
 #include <QString>
@@ -44,7 +45,8 @@ private:
     // The word list of a data file, loaded on first use; throws the loader's error.
     const TDIAnsiStringHash &Data(const char *fileName);
     QString ResolveFile(const QString &file) const;
-    std::string GroupOf(const QString &typed);
+    TRhymeLookup RhymeLookup();
+    static std::string RhymeWord(const QString &typed);
     int PrintList(std::string_view value);
     int PrintCount(int count);
     TSyllableTable SyllableTable();
@@ -53,5 +55,6 @@ private:
     QString dataDir_;
     std::ostream &out_;
     std::ostream &err_;
+    bool showOffensive_ = false;
     std::map<QString, std::unique_ptr<TDIAnsiStringHash>> lists_;
 };

@@ -433,6 +433,16 @@ std::string_view TitleIn(std::string_view parenthesised)
     return title;
 }
 
+bool IsDictionaryNote(std::string_view text)
+{
+    static constexpr std::array<std::string_view, 12> notes = {
+        "Obs",  "R.",  "Webster",   "WordNet", "Narrower", "Written",
+        "Also", "See", "Sometimes", "Now",     "In ",      "Archaic"};
+    return text.empty() || text.front() < 'A' || text.front() > 'Z' ||
+           std::any_of(notes.begin(), notes.end(),
+                       [&](std::string_view note) { return text.starts_with(note); });
+}
+
 TLineSource FromName(std::string_view name, std::string_view title)
 {
     if (const TName *known = FindName(name))
@@ -449,6 +459,16 @@ TLineSource ExpandAttribution(std::string_view attribution)
         return {{}, {}, true};
     std::string_view name = WithoutFinalDot(text);
     std::string_view title;
+    // "Sir W. Scott [The Lay of the Last Minstrel]": a work in brackets, unless the brackets
+    // hold one of the dictionary's own notes ("[Obs.]", "[Webster 1913 Suppl.]").
+    if (const std::size_t open = name.find(" ["); open != std::string_view::npos) {
+        const std::size_t close = name.find(']', open);
+        const std::string_view inner = name.substr(
+            open + 2, (close == std::string_view::npos ? name.size() : close) - open - 2);
+        if (!IsDictionaryNote(inner))
+            title = WithoutFinalDot(inner);
+        name = WithoutFinalDot(name.substr(0, open));
+    }
     if (const std::size_t open = name.find(" ("); open != std::string_view::npos) {
         const std::string_view inner = name.substr(open + 2, name.rfind(')') - open - 2);
         const std::string_view before = WithoutFinalDot(name.substr(0, open));

@@ -1,6 +1,7 @@
 #include "DictionaryWords.h"
 
 #include "TextUtils.h"
+#include "WordLevels.h"
 
 #include <hunspell/hunspell.hxx>
 
@@ -39,6 +40,8 @@ void TDictionaryWords::LoadHunspell(const std::string &basePath)
 
 bool TDictionaryWords::Lists(std::string_view word) const
 {
+    if (levels_ && levels_->IsAbbreviation(word))
+        return false;
     if (words_.find(word) != words_.end())
         return true;
     if (!hunspell_ || word.find('-') != std::string_view::npos)

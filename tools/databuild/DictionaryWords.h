@@ -6,6 +6,7 @@
 #include <string_view>
 
 class Hunspell;
+class TWordLevels;
 
 // The words a dictionary lists in lower case: the standard word list, WordNet's lemmas and their
 // forms that the Hunspell dictionary makes with its affixes. Only these go into rhyme lists.
@@ -23,6 +24,9 @@ public:
     // when either file is missing.
     void LoadHunspell(const std::string &basePath);
 
+    // Words SCOWL lists only as abbreviations (gov, approx) are no words; levels must outlive this.
+    void ExcludeAbbreviations(const TWordLevels *levels) { levels_ = levels; }
+
     // A hyphenated compound counts only when listed whole: Hunspell would accept any compound
     // of words it knows (k-mart).
     bool Lists(std::string_view word) const;
@@ -30,4 +34,5 @@ public:
 private:
     std::set<std::string, std::less<>> words_;
     std::unique_ptr<Hunspell> hunspell_;
+    const TWordLevels *levels_ = nullptr;
 };

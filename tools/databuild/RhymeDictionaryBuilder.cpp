@@ -7,6 +7,7 @@
 #include "Syllables.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -34,17 +35,17 @@ bool SpelledOut(std::string_view word, std::string_view phones)
     return primaryStresses > 1 && primaryStresses > vowelLetters;
 }
 
-// A word is listed in the group of its last stressed vowel and, when a secondary stress follows
-// that one (mid-night), in the group of the secondary stress too, by its own syllable count.
-// A final "IY" is left out: the source marks the -y of catchy or thirty so, which rhymes with
-// me only weakly.
-void File(TRankedLists &lists, std::string_view item, const std::string &phones, int syllables)
+// Words whose extra pronunciations are the word's own, though the spelling is also a name.
+bool IsHeteronym(std::string_view word)
 {
-    const std::string group = GroupKey(phones);
-    lists[group].Add(item, syllables);
-    const std::string compound = CompoundKey(phones);
-    if (!compound.empty() && compound != group && compound != "IY")
-        lists[compound].Add(item, syllables);
+    static const std::set<std::string_view> words = {
+        "allies",   "ally",     "bass",    "bow",     "bows", "buffet",  "close",    "commune",
+        "content",  "converse", "desert",  "digest",  "does", "dove",    "entrance", "finance",
+        "increase", "invalid",  "lead",    "leads",   "live", "lives",   "minute",   "object",
+        "polish",   "present",  "produce", "project", "read", "rebel",   "records",  "refuse",
+        "romance",  "row",      "rows",    "sewer",   "sow",  "subject", "tear",     "tears",
+        "wind",     "winds",    "wound"};
+    return words.count(word) > 0;
 }
 
 } // namespace
@@ -66,10 +67,72 @@ const std::vector<std::string> *FindPronunciations(const TCmuDictionary &cmu, st
     return hyphen == std::string_view::npos ? nullptr : cmu.Find(bare.substr(hyphen + 1));
 }
 
+void AddListEntries(TRhymeDictionaryBuilder::TEntries &entries, const std::string &key,
+                    const TRankedList &list)
+{
+    if (std::string clean = list.Join(false); !clean.empty())
+        entries[key] = std::move(clean);
+    if (list.HasOffensive())
+        entries[key + std::string(kWithOffensiveSuffix)] = list.Join(true);
+}
+
 TRhymeDictionaryBuilder::TRhymeDictionaryBuilder(const TCmuDictionary &cmu, const TWordForms &forms,
-                                                 const TDictionaryWords &dictionary)
-    : cmu_(cmu), forms_(forms), dictionary_(dictionary)
+                                                 const TDictionaryWords &dictionary,
+                                                 const TWordLevels *levels,
+                                                 const TOffensiveWords *offensive)
+    : cmu_(cmu), forms_(forms), dictionary_(dictionary), levels_(levels), offensive_(offensive)
 {}
+
+// A word is listed in the group of its last stressed vowel and, when a secondary stress follows
+// that one (mid-night), in the group of the secondary stress too, by its own syllable count.
+// A final "IY" is left out: the source marks the -y of catchy or thirty so, which rhymes with
+// me only weakly.
+void TRhymeDictionaryBuilder::File(TRankedLists &lists, std::string_view item,
+                                   const std::string &phones, int syllables)
+{
+    const int level = levels_ ? levels_->PhraseLevel(item) : 0;
+    const bool offensive = offensive_ && offensive_->HasOffensiveWord(item);
+    const std::string group = GroupKey(phones);
+    lists[group].Add(item, syllables, level, offensive);
+    const std::string compound = CompoundKey(phones);
+    if (!compound.empty() && compound != group && compound != "IY") {
+        lists[compound].Add(item, syllables, level, offensive);
+        laterStresses_[group].insert(compound);
+    }
+}
+
+bool TRhymeDictionaryBuilder::SpellingIsAName(const std::string &word) const
+{
+    const std::string capital = forms_.CapitalForm(word);
+    return (!capital.empty() && !IsAllCapitals(capital)) || (levels_ && levels_->IsName(word));
+}
+
+// The pronunciations that belong to the word itself: an extra one goes when it merely shortens
+// another (most said "mos'"), or when it belongs to a name spelled the same way and rhymes on
+// another vowel (nice said as the city, fried as the surname).
+std::vector<std::string>
+TRhymeDictionaryBuilder::OwnPronunciations(const std::string &word, TWordKind kind,
+                                           const std::vector<std::string> &found) const
+{
+    std::vector<std::string> stressed;
+    for (const std::string &phones : found)
+        stressed.push_back(WithSpellingStress(word, phones));
+    std::vector<std::string> filed = FiledPronunciations(stressed);
+    if (kind != TWordKind::Real || filed.size() < 2)
+        return filed;
+    const bool nameSpelling = SpellingIsAName(word) && !IsHeteronym(word);
+    const std::string vowel = RhymingVowel(filed.front());
+    std::vector<std::string> own = {filed.front()};
+    for (std::size_t i = 1; i < filed.size(); ++i) {
+        const bool reduced = std::any_of(own.begin(), own.end(), [&](const std::string &full) {
+            return IsReducedForm(filed[i], full);
+        });
+        const bool foreign = nameSpelling && RhymingVowel(filed[i]) != vowel;
+        if (!reduced && !foreign)
+            own.push_back(filed[i]);
+    }
+    return own;
+}
 
 void TRhymeDictionaryBuilder::AddWords()
 {
@@ -86,7 +149,8 @@ void TRhymeDictionaryBuilder::AddWord(const std::string &word,
                           : cls.kind == TWordKind::Proper ? &extras_
                                                           : nullptr;
     bool filed = false;
-    const std::vector<std::string> filedPronunciations = FiledPronunciations(pronunciations);
+    const std::vector<std::string> filedPronunciations =
+        OwnPronunciations(word, cls.kind, pronunciations);
     for (std::size_t i = 0; i < filedPronunciations.size(); ++i) {
         const std::string &phones = filedPronunciations[i];
         const std::string group = GroupKey(phones);
@@ -110,7 +174,7 @@ int TRhymeDictionaryBuilder::PhraseSyllables(std::string_view phrase) const
 {
     int total = 0;
     for (const std::string_view word : SplitOn(phrase, ' ')) {
-        const auto *pronunciations = cmu_.Find(word);
+        const auto *pronunciations = cmu_.Find(ToLowerAscii(word));
         total += pronunciations ? CountPhoneSyllables(pronunciations->front())
                                 : CountWordSyllables(word);
     }
@@ -119,10 +183,12 @@ int TRhymeDictionaryBuilder::PhraseSyllables(std::string_view phrase) const
 
 bool TRhymeDictionaryBuilder::AddPhrase(std::string_view phrase)
 {
-    const auto *pronunciations = FindPronunciations(cmu_, LastWordOf(phrase));
+    const std::string last = ToLowerAscii(LastWordOf(phrase));
+    const auto *pronunciations = FindPronunciations(cmu_, last);
     if (!pronunciations)
         return false;
-    const std::string phones = FiledPronunciations(*pronunciations).front();
+    const std::string phones =
+        WithSpellingStress(last, FiledPronunciations(*pronunciations).front());
     if (GroupKey(phones).empty())
         return false;
     File(extras_, phrase, phones, PhraseSyllables(phrase));
@@ -134,9 +200,15 @@ TRhymeDictionaryBuilder::TEntries TRhymeDictionaryBuilder::RhymeEntries() const
 {
     TEntries entries = wordKeys_;
     for (const auto &[group, list] : groups_)
-        entries[group] = list.Join();
+        AddListEntries(entries, group, list);
     for (const auto &[group, list] : extras_)
-        entries[group + kExtrasSuffix] = list.Join();
+        AddListEntries(entries, group + kExtrasSuffix, list);
+    for (const auto &[group, later] : laterStresses_) {
+        std::string keys;
+        for (const std::string &key : later)
+            keys += (keys.empty() ? "" : "#") + key;
+        entries[group + std::string(kLaterStressSuffix)] = keys;
+    }
     return entries;
 }
 
@@ -145,10 +217,10 @@ TRhymeDictionaryBuilder::TEntries TRhymeDictionaryBuilder::RoundexEntries() cons
     TRankedLists byCode;
     for (const std::string &word : realWords_) {
         const QByteArray code = RoundexCode(QString::fromUtf8(word)).toUtf8();
-        byCode[code.toStdString()].Add(word, 0);
+        byCode[code.toStdString()].Add(word, 0, 0, offensive_ && offensive_->IsOffensive(word));
     }
     TEntries entries;
     for (const auto &[code, list] : byCode)
-        entries[code] = list.Join();
+        AddListEntries(entries, code, list);
     return entries;
 }

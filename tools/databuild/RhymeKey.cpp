@@ -52,6 +52,17 @@ bool IsVowel(const std::string &phoneme)
     return std::find(std::begin(vowels), std::end(vowels), phoneme) != std::end(vowels);
 }
 
+} // namespace
+
+std::string MergedVowel(const std::string &vowel, std::string_view next)
+{
+    if (next == "R")
+        return vowel == "IH" ? "IY" : vowel == "UH" ? "UW" : vowel;
+    return vowel == "AO" ? "AA" : vowel;
+}
+
+namespace {
+
 // The source spells the same unstressed sounds several ways, which split one rhyme into groups
 // (hated EY T AH D, waited EY T IH D; fire AY ER, admire AY R). After the rhyming vowel:
 // - unstressed AH and IH, the schwa-like reductions it mixes, are both written AH;
@@ -81,6 +92,10 @@ std::string RhymePart(const std::vector<std::string_view> &phonemes, std::size_t
     for (std::size_t i = 1; i < out.size(); ++i)
         if (out[i].weak && out[i].phoneme == "ER" && IsVowel(out[i - 1].phoneme))
             out[i].phoneme = "R";
+    for (std::size_t i = 0; i < out.size(); ++i)
+        if (!out[i].weak)
+            out[i].phoneme =
+                MergedVowel(out[i].phoneme, i + 1 < out.size() ? out[i + 1].phoneme : "");
     std::string key;
     for (const TSound &sound : out) {
         if (!key.empty())
@@ -136,4 +151,84 @@ std::vector<std::string> FiledPronunciations(const std::vector<std::string> &pro
         if ((!anyStressed || HasStress(phones)) && filed.size() < kMaxPronunciations)
             filed.push_back(phones);
     return filed;
+}
+
+namespace {
+
+std::string JoinPhonemes(const std::vector<std::string> &phonemes)
+{
+    std::string out;
+    for (const std::string &p : phonemes) {
+        if (!out.empty())
+            out.push_back(' ');
+        out += p;
+    }
+    return out;
+}
+
+// The vowels an unstressed ending of that spelling is written with.
+std::string_view WeakEndingVowels(std::string_view word)
+{
+    if (word.ends_with("ies") || word.ends_with('y'))
+        return "IY";
+    if (word.ends_with('a'))
+        return "AA AH";
+    if (word.ends_with("le"))
+        return "IY AH";
+    return {};
+}
+
+} // namespace
+
+std::string WithSpellingStress(std::string_view word, std::string_view phones)
+{
+    const std::vector<std::string_view> views = Phonemes(phones);
+    std::vector<std::string> phonemes(views.begin(), views.end());
+    const int last = LastVowel(views, '0');
+    const std::string_view vowels = WeakEndingVowels(word);
+    if (last < 0 || vowels.empty() || StressOf(views[last]) == '0')
+        return std::string(phones);
+    const bool primaryBefore = std::any_of(views.begin(), views.begin() + last,
+                                           [](std::string_view p) { return StressOf(p) == '1'; });
+    const std::string vowel = Upper(views[last]);
+    const bool weakSound =
+        std::ranges::any_of(SplitOn(vowels, ' '), [&](std::string_view v) { return v == vowel; });
+    if (!primaryBefore || !weakSound)
+        return std::string(phones);
+    phonemes[last].back() = '0';
+    return JoinPhonemes(phonemes);
+}
+
+bool IsReducedForm(std::string_view variant, std::string_view full)
+{
+    const std::vector<std::string_view> v = Phonemes(variant), f = Phonemes(full);
+    if (v.size() + 1 == f.size()) {
+        for (std::size_t i = 0; i < f.size(); ++i)
+            if (i == v.size() || v[i] != f[i]) {
+                const bool consonant = StressOf(f[i]) == 0;
+                return consonant && std::equal(v.begin() + i, v.end(), f.begin() + i + 1);
+            }
+        return false;
+    }
+    if (v.size() != f.size())
+        return false;
+    int differences = 0;
+    bool weakened = false;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i] == f[i])
+            continue;
+        ++differences;
+        const std::string weak = Upper(v[i]), strong = Upper(f[i]);
+        // Only a secondary stress weakens so; wind W AY1 N D and W IH1 N D are two words.
+        weakened = StressOf(v[i]) && StressOf(f[i]) == '2' && (weak == "IH" || weak == "AH") &&
+                   strong != "IH" && strong != "AH";
+    }
+    return differences == 1 && weakened;
+}
+
+std::string RhymingVowel(std::string_view phones)
+{
+    const std::string key = GroupKey(phones);
+    const std::string first = key.substr(0, key.find(' '));
+    return IsVowel(first) ? first : std::string();
 }

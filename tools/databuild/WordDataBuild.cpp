@@ -3,11 +3,13 @@
 #include "CmuDictionary.h"
 #include "DictionaryWords.h"
 #include "GcideQuotes.h"
+#include "OffensiveWords.h"
 #include "RhymeDictionaryBuilder.h"
 #include "RhymeLineBuilder.h"
 #include "SyllableEntries.h"
 #include "TextUtils.h"
 #include "WordForms.h"
+#include "WordLevels.h"
 #include "WordNetLemmas.h"
 
 #include "DIAnsiStringHash.h"
@@ -16,26 +18,34 @@
 
 namespace {
 
-// The spellings of the word list and of WordNet, the words the dictionaries list; WordNet's
-// multi-word lemmas, as phrases.
+// The spellings of the word list and of WordNet, the words the dictionaries list, the words
+// WordNet marks offensive; WordNet's multi-word lemmas, as phrases and proper names.
 std::set<std::string> ReadWordSources(const TWordDataPaths &paths, TWordForms &forms,
-                                      TDictionaryWords &dictionary)
+                                      TDictionaryWords &dictionary, TOffensiveWords &offensive)
 {
     forms.AddWordList(ReadWholeFile(paths.wordList));
     dictionary.AddWordList(ReadWholeFile(paths.dictionaryList));
     dictionary.LoadHunspell(paths.hunspell);
     std::set<std::string> lemmas;
-    for (const std::string &file : paths.wordNetData)
-        ForEachWordNetLemma(ReadWholeFile(file), [&](std::string_view lemma) {
+    for (const std::string &file : paths.wordNetData) {
+        const std::string data = ReadWholeFile(file);
+        offensive.AddWordNetData(data, WordNetPos(file));
+        ForEachWordNetLemma(data, [&](std::string_view lemma) {
             AddLemmaForms(lemma, forms);
             dictionary.AddLemma(lemma);
             if (lemma.find('_') != std::string_view::npos)
                 lemmas.emplace(lemma);
         });
+    }
+    offensive.Finish();
     std::set<std::string> phrases;
-    for (const std::string &lemma : lemmas)
-        if (std::string phrase = PhraseFromLemma(lemma, forms); !phrase.empty())
+    for (const std::string &lemma : lemmas) {
+        std::string phrase = PhraseFromLemma(lemma, forms);
+        if (phrase.empty())
+            phrase = ProperNameFromLemma(lemma);
+        if (!phrase.empty())
             phrases.insert(std::move(phrase));
+    }
     return phrases;
 }
 
@@ -54,12 +64,18 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
 {
     TCmuDictionary cmu;
     cmu.Parse(ReadWholeFile(paths.cmu));
+    TWordLevels levels;
+    if (!paths.scowl.empty())
+        levels.LoadFolder(paths.scowl);
     TWordForms forms;
     TDictionaryWords dictionary;
-    const std::set<std::string> phrases = ReadWordSources(paths, forms, dictionary);
+    dictionary.ExcludeAbbreviations(&levels);
+    TOffensiveWords offensive;
+    const std::set<std::string> phrases = ReadWordSources(paths, forms, dictionary, offensive);
 
     TWordDataCounts counts;
-    TRhymeDictionaryBuilder rhymes(cmu, forms, dictionary);
+    TRhymeDictionaryBuilder rhymes(cmu, forms, dictionary, paths.scowl.empty() ? nullptr : &levels,
+                                   &offensive);
     rhymes.AddWords();
     for (const std::string &phrase : phrases)
         rhymes.AddPhrase(phrase);
@@ -70,9 +86,8 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
     const auto syllables = SyllableEntries(cmu);
     SaveWordList(syllables, paths.outDir + "/syllables.dat");
 
-    TRhymeLineBuilder lines(cmu);
-    for (const TGcideQuote &quote : ExtractGcideQuotes(ReadDictzip(paths.gcide)))
-        lines.AddQuote(quote);
+    TRhymeLineBuilder lines(cmu, &offensive);
+    lines.AddQuotes(ExtractGcideQuotes(ReadDictzip(paths.gcide)));
     const auto poetry = lines.Entries();
     SaveWordList(poetry, paths.outDir + "/rpoetry.dat");
 

@@ -48,16 +48,6 @@ std::string TWordForms::CapitalForm(std::string_view lower) const
 
 namespace {
 
-bool IsCompoundOfRealWords(std::string_view word, const TWordForms &forms)
-{
-    if (word.find('-') == std::string_view::npos)
-        return false;
-    const std::vector<std::string_view> parts = SplitOn(word, '-');
-    return std::all_of(parts.begin(), parts.end(), [&](std::string_view part) {
-        return !part.empty() && forms.HasLowerCase(part);
-    });
-}
-
 bool HasVowelLetter(std::string_view word)
 {
     return word.find_first_of("aeiouyAEIOUY") != std::string_view::npos;
@@ -108,10 +98,9 @@ TWordClass NameOrUnlisted(std::string_view word, const TWordForms &forms)
 {
     if (std::string capital = forms.CapitalForm(word); !capital.empty())
         return {IsAllCapitals(capital) ? TWordKind::Unlisted : TWordKind::Proper, capital};
-    // Known in lower case only from the large word list, or a compound of known words (k-mart).
-    if (forms.Known(word) || IsCompoundOfRealWords(word, forms))
-        return {TWordKind::Unlisted, std::string(word)};
-    return {TWordKind::Proper, CapitaliseParts(word)};
+    // Known in lower case only from the large word list, a compound of known words (k-mart), or
+    // a token of the pronouncing dictionary that no word list names (Dartt, Hamsphire).
+    return {TWordKind::Unlisted, std::string(word)};
 }
 
 } // namespace
@@ -131,6 +120,9 @@ TWordClass ClassifyWord(std::string_view word, const TWordForms &forms,
         return NameOrUnlisted(word, forms);
     if (word.size() == 2)
         return {TWordKind::Real, std::string(word)};
+    // The pronoun's contractions are written with a capital, like the pronoun (I'm, I'll).
+    if (word.size() > 2 && word.starts_with("i'"))
+        return {TWordKind::Real, "I" + std::string(word.substr(1))};
     if (word.starts_with('\'') || dictionary.Lists(word))
         return {TWordKind::Real, std::string(word)};
     return NameOrUnlisted(word, forms);

@@ -40,8 +40,9 @@ struct TWordClass
     std::string display; // the spelling to list: lower case for real words, capitalised names
 };
 
-// Real word when a dictionary lists it in lower case (elisions such as 'tis too); a name when the
-// word lists know it capitalised; a word found nowhere counts as a name. Never listed: single
+// Real word when a dictionary lists it in lower case (elisions such as 'tis too, and the
+// contractions of I, written I'm, I'll); a name when the word lists know it capitalised; a word
+// found nowhere is no name (the pronouncing dictionary holds many odd tokens). Never listed: single
 // letters other than a, i and o, two-letter abbreviations and symbols, words without a vowel
 // letter, Roman numerals, acronyms, possessives of common words and hyphenated compounds no
 // dictionary lists whole. Possessives of names stay names.

@@ -59,7 +59,8 @@ void ForEachWordNetLemma(std::string_view dataFile, const std::function<void(std
 void AddLemmaForms(std::string_view lemma, TWordForms &forms)
 {
     forms.Add(lemma);
-    if (lemma.find('_') != std::string_view::npos)
+    // A capitalised one is listed as the name it is (New York), not also as "New-York".
+    if (lemma.find('_') != std::string_view::npos && !HasUpperAscii(lemma))
         forms.Add(ReplaceAll(std::string(lemma), '_', '-'));
 }
 
@@ -71,6 +72,31 @@ std::string PhraseFromLemma(std::string_view lemma, const TWordForms &forms)
     if (std::any_of(words.begin(), words.end(), [](std::string_view w) { return w.empty(); }))
         return {};
     if (words.size() == 2 && IsTaxonomicRank(words[0]) && !forms.HasLowerCase(words[1]))
+        return {};
+    return ReplaceAll(std::string(lemma), '_', ' ');
+}
+
+char WordNetPos(std::string_view fileName)
+{
+    static constexpr std::array<std::pair<std::string_view, char>, 4> kinds = {
+        {{"noun", 'n'}, {"verb", 'v'}, {"adj", 'a'}, {"adv", 'r'}}};
+    for (const auto &[name, pos] : kinds)
+        if (fileName.ends_with(name))
+            return pos;
+    return 'n';
+}
+
+std::string ProperNameFromLemma(std::string_view lemma)
+{
+    if (lemma.find('_') == std::string_view::npos || lemma.front() < 'A' || lemma.front() > 'Z')
+        return {};
+    const bool plain = std::all_of(lemma.begin(), lemma.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '\'' ||
+               c == '-';
+    });
+    const std::vector<std::string_view> words = SplitOn(lemma, '_');
+    if (!plain ||
+        std::any_of(words.begin(), words.end(), [](std::string_view w) { return w.empty(); }))
         return {};
     return ReplaceAll(std::string(lemma), '_', ' ');
 }
