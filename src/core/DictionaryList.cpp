@@ -117,23 +117,28 @@ void TDictionaryList::RequestDelay(bool flag)
         delayNext_ = flag;
 }
 
-QString TDictionaryList::LookupWordOf(const QString &word)
+QString TDictionaryList::LookupWordOf(const QString &word, bool foldAccents)
 {
     const qsizetype paren = word.indexOf(QLatin1Char('('));
     if (paren < 0)
-        return FoldLookupText(word);
+        return FoldLookupText(word, foldAccents);
     QString rest = word.left(paren);
     qsizetype begin = 0, end = rest.size();
     while (begin < end && rest.at(begin).unicode() <= 32)
         ++begin;
     while (end > begin && rest.at(end - 1).unicode() <= 32)
         --end;
-    return FoldLookupText(rest.mid(begin, end - begin));
+    return FoldLookupText(rest.mid(begin, end - begin), foldAccents);
 }
 
 QString TDictionaryList::GetLookupWord() const
 {
     return LookupWordOf(word_);
+}
+
+QString TDictionaryList::GetOnlineWord() const
+{
+    return LookupWordOf(word_, false);
 }
 
 QString TDictionaryList::GetRhymeWord() const

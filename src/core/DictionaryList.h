@@ -45,11 +45,13 @@ public:
     bool DelayPending() const { return timer_.isActive(); }
     // The current word cut at its first "(" and folded for lookup (FoldLookupText).
     QString GetLookupWord() const;
+    // As GetLookupWord, accents kept: the word sent to online dictionaries.
+    QString GetOnlineWord() const;
     // The current word folded for lookup, pronunciation suffix kept: the key of the rhymes,
     // phrases and rhyme-line lookups.
     QString GetRhymeWord() const;
     static QString Normalize(const QString &text);
-    static QString LookupWordOf(const QString &word);
+    static QString LookupWordOf(const QString &word, bool foldAccents = true);
     // Rhyme lookups over slots 0 and 2, with offensive words as the option says.
     TRhymeLookup RhymeLookup() const;
     // A "#"-list of a slot under key, offensive words as the option says.

@@ -44,14 +44,14 @@ QString FoldedLetter(QChar c)
 
 } // namespace
 
-QString FoldLookupText(const QString &text)
+QString FoldLookupText(const QString &text, bool foldAccents)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
         if (IsApostrophe(c))
             out += QLatin1Char('\'');
-        else if (c.unicode() >= 0x80)
+        else if (foldAccents && c.unicode() >= 0x80)
             out += FoldedLetter(c);
         else
             out += c;

@@ -6,4 +6,10 @@
 // caret: blanks and surrounding quotes trimmed ("beard\"", " love "), typographic apostrophes
 // written as "'" (don’t), Latin letters without their accents (café, naïve). The current word
 // itself keeps what the user typed; only the keys searched for are folded.
-QString FoldLookupText(const QString &text);
+QString FoldLookupText(const QString &text, bool foldAccents = true);
+
+// The same with the accents kept: online dictionaries know "café" as it is spelled.
+inline QString TrimLookupText(const QString &text)
+{
+    return FoldLookupText(text, false);
+}

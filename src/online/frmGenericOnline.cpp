@@ -59,7 +59,7 @@ void TfrmGenericOnline::Navigate()
 {
     if (!active_ || !browser_ || !browser_->Widget()->isVisible())
         return;
-    const QString word = TDictionaryList::Instance().GetLookupWord();
+    const QString word = TDictionaryList::Instance().GetOnlineWord();
     if (word == lastWord_)
         return;
     lastUrl_ = WebDictionaryUrl(template_, word);

@@ -147,7 +147,7 @@ void TfrmOnline::SetActive(bool active)
     if (active == active_)
         return;
     active_ = active;
-    if (active_ && TDictionaryList::Instance().GetLookupWord() != lastWord_)
+    if (active_ && TDictionaryList::Instance().GetOnlineWord() != lastWord_)
         LookUp();
 }
 
@@ -155,7 +155,7 @@ void TfrmOnline::LookUp()
 {
     if (!active_)
         return;
-    const QString word = TDictionaryList::Instance().GetLookupWord();
+    const QString word = TDictionaryList::Instance().GetOnlineWord();
     const int database = cmbDatabases_->currentIndex();
     const int strategy = cmbStrategies_->currentIndex();
     if (session_.Busy()) {
