@@ -11,7 +11,7 @@ packages=(
   dictd dict-wn dict python3
   libgtest-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
   librsvg2-bin desktop-file-utils
-  nodejs zlib1g-dev ccache
+  nodejs zlib1g-dev ccache scowl
 )
 
 missing=()

@@ -8,8 +8,9 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: tolvane-databuild --cmu INDEX_JS --words WORDLIST --dictionary WORDLIST"
-                 " --hunspell AFF_DIC_BASE --wordnet DIR --gcide GCIDE_DICT_DZ --out DIR\n";
+    std::cerr
+        << "usage: tolvane-databuild --cmu INDEX_JS --words WORDLIST --dictionary WORDLIST"
+           " --hunspell AFF_DIC_BASE --wordnet DIR --gcide GCIDE_DICT_DZ --scowl DIR --out DIR\n";
     return 2;
 }
 
@@ -30,6 +31,8 @@ bool ParseArguments(int argc, char **argv, TWordDataPaths &paths)
                 paths.wordNetData.push_back(value + "/data." + pos);
         else if (option == "--gcide")
             paths.gcide = value;
+        else if (option == "--scowl")
+            paths.scowl = value;
         else if (option == "--out")
             paths.outDir = value;
         else
@@ -37,7 +40,7 @@ bool ParseArguments(int argc, char **argv, TWordDataPaths &paths)
     }
     return argc % 2 == 1 && !paths.cmu.empty() && !paths.wordList.empty() &&
            !paths.dictionaryList.empty() && !paths.hunspell.empty() && !paths.wordNetData.empty() &&
-           !paths.gcide.empty() && !paths.outDir.empty();
+           !paths.gcide.empty() && !paths.scowl.empty() && !paths.outDir.empty();
 }
 
 } // namespace
