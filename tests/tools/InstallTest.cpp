@@ -72,7 +72,8 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
     app += {"tolvane",       "tolvane-cli",   "tolvane-cli-commands.so",
             "rdict.dat",     "sdxdict.dat",   "rpoetry.dat",
             "cz.lex",        "en_US.aff",     "en_US.dic",
-            "syllables.dat", "thesaurus.dat", "thesaurus.idx"};
+            "syllables.dat", "thesaurus.dat", "thesaurus.idx",
+            "near.dat"};
     EXPECT_EQ(Listed(FilesBelow(prefix.file("lib/tolvane"))), Listed(app));
     EXPECT_EQ(QImage(prefix.file("share/icons/hicolor/48x48/apps/tolvane.png")).size(),
               QSize(48, 48));

@@ -45,4 +45,5 @@ TEST(NearRhymeBuilder, LevelsFromTheWordListFolder)
     for (const TCase &c : {TCase{"time", 10}, TCase{"thyme", 50}, TCase{"color", 35},
                            TCase{"colour", TNearRhymeBuilder::kUnlisted}})
         EXPECT_EQ(builder.LevelOf(c.word), c.level) << c.word;
+    EXPECT_THROW(builder.LoadLevels(dir.file("no-such-folder").toStdString()), std::runtime_error);
 }

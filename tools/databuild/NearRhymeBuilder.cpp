@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -22,9 +23,14 @@ bool IsGroupKey(std::string_view key)
 void TNearRhymeBuilder::LoadLevels(const std::string &folder)
 {
     static const std::regex name(R"((english|american)-words\.([0-9]+))");
+    if (folder.empty())
+        return;
+    std::error_code error;
     std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
+    for (const auto &entry : std::filesystem::directory_iterator(folder, error))
         files.push_back(entry.path());
+    if (error)
+        throw std::runtime_error(folder + ": " + error.message());
     std::sort(files.begin(), files.end()); // the result must not depend on the folder's order
     for (const auto &file : files) {
         std::smatch match;

@@ -12,7 +12,8 @@ class TNearRhymeBuilder
 public:
     using TEntries = std::map<std::string, std::string, std::less<>>;
 
-    // Reads every "*-words.N" file of folder; a word in several keeps its smallest level.
+    // Reads every "*-words.N" file of folder; a word in several keeps its smallest level. An
+    // empty folder name reads nothing; a folder that cannot be read throws std::runtime_error.
     void LoadLevels(const std::string &folder);
     void AddLevels(std::string_view wordList, int level);
 
