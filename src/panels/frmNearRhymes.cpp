@@ -6,6 +6,7 @@
 #include "NearRhymes.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 namespace {
 TWordListFrame::Options NearRhymesOptions()
@@ -59,15 +60,16 @@ void TfrmNearRhymes::Refresh()
 {
     if (!IsLive())
         return;
-    QString entry;
+    QStringList words;
     if (const TNearRhymes *engine = Engine()) {
         const TDictionaryList &dict = TDictionaryList::Instance();
         const std::vector<std::string> keys =
             NearRhymes::GroupKeysOf(dict.GetWordList(TDictionaryList::RhymeSlot),
                                     dict.GetLookupWord().toUtf8().toStdString());
         for (const std::string &word : engine->Lookup(keys, TNearRhymes::kListed))
-            entry += QString::fromStdString(word) + QLatin1Char('#');
+            words << QString::fromStdString(word);
     }
+    const QString entry = words.join(QLatin1Char('#'));
     if (Wrap())
         ShowJoined(entry);
     else
