@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "DIAnsiStringHash.h"
 #include "DictionaryList.h"
+#include "NearRhymes.h"
 #include "Settings.h"
 #include "frmPhrases.h"
 #include "frmRhymes.h"
@@ -17,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -132,12 +134,37 @@ void RefreshBench(benchmark::State &state, bool largest, bool wrap)
     state.SetLabel(word.toStdString());
 }
 
+// One near-rhymes lookup of the built data (the panel's list), words of few and of many
+// perfect rhymes in turn.
+void NearRhymesBench(benchmark::State &state)
+{
+    const QString folder = DataFolder();
+    TDIAnsiStringHash rdict, nearData;
+    if (folder.isEmpty() || !QFileInfo::exists(folder + QStringLiteral("/near.dat"))) {
+        state.SkipWithError("no built near.dat");
+        return;
+    }
+    rdict.LoadFromFile(folder + QStringLiteral("/rdict.dat"));
+    nearData.LoadFromFile(folder + QStringLiteral("/near.dat"));
+    const TNearRhymes nearRhymes(nearData);
+    const std::vector<std::string> words = {"love",   "time",  "orange", "silver",
+                                            "purple", "month", "home",   "night"};
+    std::size_t i = 0, found = 0;
+    for (auto _ : state) {
+        const auto keys = NearRhymes::GroupKeysOf(rdict, words[i++ % words.size()]);
+        found += nearRhymes.Lookup(keys, TNearRhymes::kListed).size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["words"] = double(found) / double(std::max<std::size_t>(i, 1));
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(RefreshBench, common_list, false, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RefreshBench, common_wrap, false, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RefreshBench, largest_list, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RefreshBench, largest_wrap, true, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NearRhymesBench)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

@@ -11,7 +11,8 @@ TfrmMore::TfrmMore(QWidget *parent) : QFrame(parent)
     setObjectName(QStringLiteral("frmMore"));
     TDictionaryList::Instance().WordChanged.Add({1}, &TfrmMore::WordChange, this);
 
-    dock_ = new TDockPanel(this, {QStringLiteral("TfrmPhrases"), QStringLiteral("TfrmRoundex")});
+    dock_ = new TDockPanel(this, {QStringLiteral("TfrmPhrases"), QStringLiteral("TfrmRoundex"),
+                                  QStringLiteral("TfrmNearRhymes")});
     bar_ = new TPronunciationBar(dock_, QStringLiteral("pnlPronunciationMore"));
     dock_->SetTopStrip(bar_, true);
 

@@ -1,6 +1,7 @@
 #include "PanelRegistry.h"
 
 #include "frmCombined.h"
+#include "frmNearRhymes.h"
 #include "frmPhrases.h"
 #include "frmRhymeLines.h"
 #include "frmRhymes.h"
@@ -12,6 +13,7 @@ void RegisterLookupPanels()
     TfrmRhymes::Register();
     TfrmPhrases::Register();
     TfrmRoundex::Register();
+    TfrmNearRhymes::Register();
     TfrmThesaurus::Register();
     TfrmRhymeLines::Register();
     TfrmCombinedSimple::Register();

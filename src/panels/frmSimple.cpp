@@ -131,6 +131,7 @@ void TFrameSimple::BuildPages()
     new TSideBySideLayout(standard); // owned by the container
     AddPage("tbStandard", QT_TR_NOOP("Side by Side"), standard);
     AddPage("tbRoundex", QT_TR_NOOP("Roundex"), nullptr);
+    AddPage("tbNearRhymes", QT_TR_NOOP("Near Rhymes"), nullptr);
     AddPage("tbRhymes", QT_TR_NOOP("Rhyme Lines"), nullptr);
     AddPage("tbVisualThesaurus", QT_TR_NOOP("Hyperbolic Thesaurus"), nullptr);
     AddPage("tbOnline", QT_TR_NOOP("Online Dictionary"), nullptr);
@@ -195,13 +196,11 @@ void TFrameSimple::PlacePanels()
         return;
     panelsPlaced_ = true;
     const std::pair<const char *, const char *> panels[] = {
-        {"pnlStandard", "TfrmRhymes"},
-        {"pnlStandard", "TfrmPhrases"},
-        {"pnlCombined", "TfrmCombinedSimple"},
-        {"pnlRoundex", "TfrmRoundex"},
-        {"pnlOnline", "TfrmOnline"},
-        {"pnlRhymes", "TfrmRhymeLines"},
-        {"pnlVisualThesaurus", "TfrmVisualThesaurus"}};
+        {"pnlStandard", "TfrmRhymes"},         {"pnlStandard", "TfrmPhrases"},
+        {"pnlCombined", "TfrmCombinedSimple"}, {"pnlRoundex", "TfrmRoundex"},
+        {"pnlNearRhymes", "TfrmNearRhymes"},   {"pnlOnline", "TfrmOnline"},
+        {"pnlRhymes", "TfrmRhymeLines"},       {"pnlVisualThesaurus", "TfrmVisualThesaurus"},
+    };
     for (const auto &[container, className] : panels)
         if (QWidget *target = Container(QString::fromLatin1(container)))
             if (!PlaceIfAbsent(target, QString::fromLatin1(className)))

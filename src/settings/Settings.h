@@ -71,6 +71,8 @@ public:
     void SetShowPhrases(bool v);
     bool GetShowRoundex() const;
     void SetShowRoundex(bool v);
+    bool GetShowNearRhymes() const;
+    void SetShowNearRhymes(bool v);
     bool GetShowThesaurus() const;
     void SetShowThesaurus(bool v);
     bool GetShowRhymeLines() const;

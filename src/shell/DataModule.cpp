@@ -18,7 +18,7 @@ QString Tr(const char *text)
 }
 } // namespace
 
-const std::array<TDataModule1::TToggleCaption, 10> TDataModule1::ToggleCaptions = {{
+const std::array<TDataModule1::TToggleCaption, 11> TDataModule1::ToggleCaptions = {{
     {"actViewLineNumbers", QT_TRANSLATE_NOOP("TDataModule1", "%s line numbers"),
      QT_TRANSLATE_NOOP("TDataModule1", "Hide"), QT_TRANSLATE_NOOP("TDataModule1", "Show")},
     {"actViewSyllableCnt", QT_TRANSLATE_NOOP("TDataModule1", "%s syllable count"), "Hide", "Show"},
@@ -34,6 +34,7 @@ const std::array<TDataModule1::TToggleCaption, 10> TDataModule1::ToggleCaptions 
     {"actViewCustomDataGutter", QT_TRANSLATE_NOOP("TDataModule1", "%s verse forms"), "Hide",
      "Show"},
     {"actViewRoundex", QT_TRANSLATE_NOOP("TDataModule1", "%s Roundex"), "Hide", "Show"},
+    {"actViewNearRhymes", QT_TRANSLATE_NOOP("TDataModule1", "%s Near Rhymes"), "Hide", "Show"},
 }};
 
 TDataModule1::TDataModule1(QObject *parent) : QObject(parent)
@@ -116,6 +117,7 @@ void TDataModule1::CreateViewActions()
     actViewThesaurus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     actViewRoundex = MakeToggle("actViewRoundex", tr("Roundex"), -10);
     actViewRoundex->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    actViewNearRhymes = MakeToggle("actViewNearRhymes", tr("Near Rhymes"), -11);
     actRhymeLines = MakeToggle("actRhymeLines", tr("Show Rhyme Lines"), -8);
     actRhymeLines->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     actViewMode = MakeToggle("actViewMode", tr("Wrap"), -6);
@@ -191,6 +193,7 @@ void TDataModule1::ExecuteToggle(QAction *action, bool checked)
         {actViewPhrases, &TDictSettings::GetShowPhrases, &TDictSettings::SetShowPhrases},
         {actViewThesaurus, &TDictSettings::GetShowThesaurus, &TDictSettings::SetShowThesaurus},
         {actViewRoundex, &TDictSettings::GetShowRoundex, &TDictSettings::SetShowRoundex},
+        {actViewNearRhymes, &TDictSettings::GetShowNearRhymes, &TDictSettings::SetShowNearRhymes},
         {actRhymeLines, &TDictSettings::GetShowRhymeLines, &TDictSettings::SetShowRhymeLines},
     };
     // The first activation replays the stored toggles: a value the file already gives (or

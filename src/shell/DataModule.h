@@ -24,7 +24,7 @@ public:
         const char *ifChecked;
         const char *ifUnchecked;
     };
-    static const std::array<TToggleCaption, 10> ToggleCaptions;
+    static const std::array<TToggleCaption, 11> ToggleCaptions;
 
     explicit TDataModule1(QObject *parent);
     ~TDataModule1() override;
@@ -54,8 +54,8 @@ public:
     QAction *FileExit1, *FileNew1, *FileOpen1, *FileOpen2, *FileOpen3, *FileSave1, *FileSaveAs1,
         *FileClose1, *actSpellCheck, *actThesaurus;
     QAction *actViewLineNumbers, *actViewSyllableCnt, *actViewMeter, *actViewCustomDataGutter,
-        *actViewRhymes, *actViewPhrases, *actViewThesaurus, *actViewRoundex, *actRhymeLines,
-        *actViewMode, *actAdvanced;
+        *actViewRhymes, *actViewPhrases, *actViewThesaurus, *actViewRoundex, *actViewNearRhymes,
+        *actRhymeLines, *actViewMode, *actAdvanced;
     QAction *actFileNameChange, *actStartStatus, *actUpdateStatus, *actEndStatus, *actUpdateInfo,
         *actVerseFormsUpdate, *actUpdateLookup, *actOpenRecent;
 

@@ -188,6 +188,7 @@ const std::map<QString, Entry> &Table()
         {"actRhymeLines", {[] { return Drawn(Lines); }}},
         {"actViewThesaurus", {[] { return Drawn(Tile("Th", QColor(30, 130, 90))); }}},
         {"actViewRoundex", {[] { return Drawn(Tile("Rx", QColor(210, 120, 20))); }}},
+        {"actViewNearRhymes", {[] { return Drawn(Tile("NR", QColor(170, 60, 110))); }}},
         {"actViewLineNumbers", {[] { return Drawn(LineNumbers); }}},
         {"actViewSyllableCnt", {[] { return Drawn(Tile("Sy", QColor(60, 120, 180))); }}},
         {"actViewMeter", {[] { return Drawn(Tile("x/", QColor(40, 60, 140))); }}},

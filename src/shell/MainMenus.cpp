@@ -49,7 +49,7 @@ void TMainMenus::BuildMenus(QMainWindow *window, TDataModule1 *d, TMainActions *
     mnuView->addSeparator();
     mnuView->addActions({a->actTogglePanels, d->actViewPhrases, d->actViewRhymes,
                          d->actViewThesaurus, d->actRhymeLines, d->actViewCustomDataGutter,
-                         d->actViewRoundex});
+                         d->actViewRoundex, d->actViewNearRhymes});
     mnuView->addSeparator();
     mnuView->addAction(d->actViewMode);
     mnuView->addSeparator();
@@ -111,7 +111,7 @@ void TMainMenus::BuildToolBars(QMainWindow *window, TDataModule1 *d, TMainAction
 
     tbarDataInfo = MakeToolBar(window, "tbarDataInfo");
     tbarDataInfo->addActions({d->actViewRhymes, d->actViewPhrases, d->actRhymeLines,
-                              d->actViewThesaurus, d->actViewRoundex});
+                              d->actViewThesaurus, d->actViewRoundex, d->actViewNearRhymes});
     tbarGutterInfo = MakeToolBar(window, "tbarGutterInfo");
     tbarGutterInfo->addActions(
         {d->actViewLineNumbers, d->actViewSyllableCnt, d->actViewCustomDataGutter});

@@ -130,7 +130,7 @@ TfrmRhymeDict::~TfrmRhymeDict()
     Unsubscribe();
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
                                QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
-                               QStringLiteral("TfrmRhymeLines")});
+                               QStringLiteral("TfrmNearRhymes"), QStringLiteral("TfrmRhymeLines")});
 }
 
 void TfrmRhymeDict::Subscribe()
@@ -398,6 +398,7 @@ void TfrmRhymeDict::ApplyStoredToggles()
     const std::pair<QAction *, bool> toggles[] = {
         {d->actViewThesaurus, s.GetShowThesaurus()},
         {d->actViewRoundex, s.GetShowRoundex()},
+        {d->actViewNearRhymes, s.GetShowNearRhymes()},
         {d->actViewPhrases, s.GetShowPhrases()},
         {d->actViewRhymes, s.GetShowRhymes()},
         {d->actViewSyllableCnt, s.GetShowSyllables()},
@@ -457,7 +458,8 @@ void TfrmRhymeDict::closeEvent(QCloseEvent *event)
     if (!maximized)
         StoreBounds();
     TPanelDocking::FreePanels({QStringLiteral("TfrmThesaurus"), QStringLiteral("TfrmPhrases"),
-                               QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes")});
+                               QStringLiteral("TfrmRoundex"), QStringLiteral("TfrmRhymes"),
+                               QStringLiteral("TfrmNearRhymes")});
     updateTimer_.stop();
     findDialog_->close();
     replaceDialog_->close();
@@ -630,6 +632,8 @@ void TfrmRhymeDict::ActionExecute(QObject *sender)
         docking_->TogglePanel(TDock::More, QStringLiteral("TfrmPhrases"));
     else if (sender == d->actViewRoundex)
         docking_->TogglePanel(TDock::More, QStringLiteral("TfrmRoundex"));
+    else if (sender == d->actViewNearRhymes)
+        docking_->TogglePanel(TDock::More, QStringLiteral("TfrmNearRhymes"));
     else if (sender == d->actRhymeLines)
         docking_->TogglePanel(TDock::RhymeLine, QStringLiteral("TfrmRhymeLines"));
     else if (sender == d->actViewCustomDataGutter)

@@ -110,14 +110,13 @@ TEST_F(LookupFrameTest, PagesInOrderAndPanelsPlacedOnceWithModeZero)
     QStringList captions;
     for (int i = 0; i < pages->count(); ++i)
         captions << pages->tabText(i);
-    EXPECT_EQ(captions, QStringList({"Combined", "Side by Side", "Roundex", "Rhyme Lines",
-                                     "Hyperbolic Thesaurus", "Online Dictionary"}));
+    EXPECT_EQ(captions, QStringList({"Combined", "Side by Side", "Roundex", "Near Rhymes",
+                                     "Rhyme Lines", "Hyperbolic Thesaurus", "Online Dictionary"}));
     EXPECT_EQ(pages->currentIndex(), 0);
-    const std::pair<const char *, const char *> placed[] = {{"pnlStandard", "TfrmRhymes"},
-                                                            {"pnlStandard", "TfrmPhrases"},
-                                                            {"pnlCombined", "TfrmCombinedSimple"},
-                                                            {"pnlRoundex", "TfrmRoundex"},
-                                                            {"pnlRhymes", "TfrmRhymeLines"}};
+    const std::pair<const char *, const char *> placed[] = {
+        {"pnlStandard", "TfrmRhymes"},         {"pnlStandard", "TfrmPhrases"},
+        {"pnlCombined", "TfrmCombinedSimple"}, {"pnlRoundex", "TfrmRoundex"},
+        {"pnlNearRhymes", "TfrmNearRhymes"},   {"pnlRhymes", "TfrmRhymeLines"}};
     for (const auto &[container, name] : placed) {
         auto *panel = frame->Container(QString::fromLatin1(container))
                           ->findChild<TDictFrame *>(QString::fromLatin1(name));
@@ -290,7 +289,7 @@ TEST_F(LookupFrameTest, WebTabsOnlyWithTheWebPanelOnePerEnabledDictionary)
     settings.SetOnlineLookupEnabled(QStringLiteral("Beta"), false);
     {
         auto frame = Placed();
-        EXPECT_EQ(frame->pgcntrlSimple()->count(), 6);
+        EXPECT_EQ(frame->pgcntrlSimple()->count(), 7);
         EXPECT_EQ(frame->WebTabCount(), 0);
     }
     TDictFrame::RegisterClass(QStringLiteral("TfrmGenericOnline"), [](QWidget *owner, int mode) {
@@ -298,39 +297,39 @@ TEST_F(LookupFrameTest, WebTabsOnlyWithTheWebPanelOnePerEnabledDictionary)
     });
     {
         auto frame = Placed();
-        ASSERT_EQ(frame->pgcntrlSimple()->count(), 7);
-        EXPECT_EQ(frame->pgcntrlSimple()->tabText(6), QStringLiteral("Alpha"));
-        auto *panel = frame->pgcntrlSimple()->widget(6)->findChild<FakeGenericOnline *>();
+        ASSERT_EQ(frame->pgcntrlSimple()->count(), 8);
+        EXPECT_EQ(frame->pgcntrlSimple()->tabText(7), QStringLiteral("Alpha"));
+        auto *panel = frame->pgcntrlSimple()->widget(7)->findChild<FakeGenericOnline *>();
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->urlTemplate, QStringLiteral("https://a.example/%s"));
         EXPECT_EQ(panel->Mode(), 0);
         EXPECT_TRUE(panel->Panel2()->isHidden());
         // A web page is active exactly while its tab is the current page.
         EXPECT_FALSE(panel->active);
-        frame->pgcntrlSimple()->setCurrentIndex(6);
+        frame->pgcntrlSimple()->setCurrentIndex(7);
         EXPECT_TRUE(panel->active);
         frame->pgcntrlSimple()->setCurrentIndex(0);
         EXPECT_FALSE(panel->active);
         // Rebuilt, not added to.
         settings.SetOnlineLookupEnabled(QStringLiteral("Beta"), true);
         Dict().NotifyOnlineDictionaries();
-        EXPECT_EQ(frame->pgcntrlSimple()->count(), 8);
+        EXPECT_EQ(frame->pgcntrlSimple()->count(), 9);
         EXPECT_EQ(frame->WebTabCount(), 2);
 
         // A change made in Cadenzio mode goes unheard, and is caught up on return.
-        const QPointer<QWidget> alpha = frame->pgcntrlSimple()->widget(6);
+        const QPointer<QWidget> alpha = frame->pgcntrlSimple()->widget(7);
         Dict().SetMode(1);
         settings.SetOnlineLookupEnabled(QStringLiteral("Alpha"), false);
         Dict().NotifyOnlineDictionaries();
         EXPECT_EQ(frame->WebTabCount(), 2);
         Dict().SetMode(0);
         ASSERT_EQ(frame->WebTabCount(), 1);
-        EXPECT_EQ(frame->pgcntrlSimple()->tabText(6), QStringLiteral("Beta"));
+        EXPECT_EQ(frame->pgcntrlSimple()->tabText(7), QStringLiteral("Beta"));
         // Unchanged, the pages are kept (a rebuild would reload them).
-        const QPointer<QWidget> beta = frame->pgcntrlSimple()->widget(6);
+        const QPointer<QWidget> beta = frame->pgcntrlSimple()->widget(7);
         Dict().SetMode(1);
         Dict().SetMode(0);
-        EXPECT_EQ(frame->pgcntrlSimple()->widget(6), beta.data());
+        EXPECT_EQ(frame->pgcntrlSimple()->widget(7), beta.data());
         EXPECT_TRUE(alpha.isNull());
     }
     // Later tests get no web pages again.

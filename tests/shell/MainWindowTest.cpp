@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, EveryToolButtonHasAnIcon)
             ++buttons;
             EXPECT_FALSE(action->icon().pixmap(16).isNull()) << action->objectName().toStdString();
         }
-    EXPECT_EQ(buttons, 5 + 5 + 3 + 4);
+    EXPECT_EQ(buttons, 5 + 6 + 3 + 4);
 }
 
 TEST_F(MainWindowTest, ProgressBarLivesBetweenStartAndEnd)

@@ -73,7 +73,7 @@ TEST(InstallTest, TheInstalledProgramRunsFromItsPrefixForAUserWhoCannotWriteIt)
             "tolvane-web.so", "rdict.dat",     "sdxdict.dat",
             "rpoetry.dat",    "cz.lex",        "en_US.aff",
             "en_US.dic",      "syllables.dat", "thesaurus.dat",
-            "thesaurus.idx"};
+            "thesaurus.idx", "near.dat"};
     EXPECT_EQ(Listed(FilesBelow(prefix.file("lib/tolvane"))), Listed(app));
     EXPECT_EQ(QImage(prefix.file("share/icons/hicolor/48x48/apps/tolvane.png")).size(),
               QSize(48, 48));

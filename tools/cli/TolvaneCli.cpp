@@ -8,6 +8,7 @@
 
 #include "DictionaryList.h"
 #include "LookupText.h"
+#include "NearRhymes.h"
 #include "PorterStem.h"
 #include "SyllableTable.h"
 #include "Syllables.h"
@@ -32,6 +33,7 @@ const char *const kHelp =
     "\n"
     "  rhymes WORD          the words that rhyme with WORD\n"
     "  phrases WORD         phrases and proper nouns that rhyme with WORD\n"
+    "  near WORD            near rhymes of WORD, nearest and commonest first\n"
     "  roundex WORD         words whose endings sound like WORD's (Roundex)\n"
     "  lines WORD           lines of verse ending in a rhyme: line TAB author TAB title\n"
     "  pronunciations WORD  the pronunciation keys of WORD: key TAB rhyme group\n"
@@ -109,6 +111,7 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
     static const std::map<QString, TWordCommand> wordCommands = {
         {"rhymes", &TTolvaneCli::Rhymes},
         {"phrases", &TTolvaneCli::Phrases},
+        {"near", &TTolvaneCli::Near},
         {"roundex", &TTolvaneCli::Roundex},
         {"lines", &TTolvaneCli::Lines},
         {"pronunciations", &TTolvaneCli::Pronunciations},
@@ -220,6 +223,20 @@ int TTolvaneCli::Phrases(const QString &word)
 {
     const TRhymeLookup lookup = RhymeLookup();
     return PrintList(lookup.Phrases(lookup.GroupOf(RhymeWord(word))));
+}
+
+int TTolvaneCli::Near(const QString &word)
+{
+    const std::string lookup =
+        Utf8(TDictionaryList::LookupWordOf(TDictionaryList::Normalize(word)));
+    const TNearRhymes near(Data("near.dat"));
+    int printed = 0;
+    for (const std::string &rhyme :
+         near.Lookup(NearRhymes::GroupKeysOf(Data("rdict.dat"), lookup), TNearRhymes::kListed)) {
+        out_ << rhyme << '\n';
+        ++printed;
+    }
+    return printed ? kFound : kNothing;
 }
 
 int TTolvaneCli::Roundex(const QString &word)

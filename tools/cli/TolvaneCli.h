@@ -30,6 +30,7 @@ private:
     int Dispatch(const QString &command, const QStringList &args);
     int Rhymes(const QString &word);
     int Phrases(const QString &word);
+    int Near(const QString &word);
     int Roundex(const QString &word);
     int Lines(const QString &word);
     int Pronunciations(const QString &word);

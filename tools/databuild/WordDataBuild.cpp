@@ -3,6 +3,7 @@
 #include "CmuDictionary.h"
 #include "DictionaryWords.h"
 #include "GcideQuotes.h"
+#include "NearRhymeBuilder.h"
 #include "OffensiveWords.h"
 #include "RhymeDictionaryBuilder.h"
 #include "RhymeLineBuilder.h"
@@ -83,6 +84,9 @@ TWordDataCounts BuildWordData(const TWordDataPaths &paths)
     const auto roundex = rhymes.RoundexEntries();
     SaveWordList(rdict, paths.outDir + "/rdict.dat");
     SaveWordList(roundex, paths.outDir + "/sdxdict.dat");
+    TNearRhymeBuilder nearRhymes;
+    nearRhymes.LoadLevels(paths.scowl);
+    SaveWordList(nearRhymes.Entries(rdict), paths.outDir + "/near.dat");
     const auto syllables = SyllableEntries(cmu);
     SaveWordList(syllables, paths.outDir + "/syllables.dat");
 

@@ -13,7 +13,7 @@ struct TWordDataPaths
     std::string hunspell;                 // /usr/share/hunspell/en_US (.aff and .dic)
     std::vector<std::string> wordNetData; // WordNet's data.noun, data.verb, data.adj, data.adv
     std::string gcide;                    // gcide.dict.dz
-    std::string scowl;                    // /usr/share/dict/scowl; empty: lists unranked
+    std::string scowl;                    // /usr/share/dict/scowl; empty: lists unranked, no near.dat levels
     std::string outDir;
 };
 

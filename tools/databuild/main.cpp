@@ -40,7 +40,7 @@ bool ParseArguments(int argc, char **argv, TWordDataPaths &paths)
     }
     return argc % 2 == 1 && !paths.cmu.empty() && !paths.wordList.empty() &&
            !paths.dictionaryList.empty() && !paths.hunspell.empty() && !paths.wordNetData.empty() &&
-           !paths.gcide.empty() && !paths.outDir.empty();
+           !paths.gcide.empty() && !paths.scowl.empty() && !paths.outDir.empty();
 }
 
 } // namespace
