@@ -277,9 +277,14 @@ void TMetaTree::DrawEdge(QPainter &painter, QPoint from, QPoint to)
     painter.drawLine(inside, rim);
 }
 
+// Nodes drawn as small boxes go first, so that no box covers a placed label.
 void TMetaTree::RenderNodes(QPainter &painter, TMTNode *from)
 {
-    ForEachReached(from, [&](TMTNode &node) { RenderNode(painter, node); });
+    for (const bool boxes : {true, false})
+        ForEachReached(from, [&](TMTNode &node) {
+            if ((node.LabelHidden && !node.Selected) == boxes)
+                RenderNode(painter, node);
+        });
 }
 
 bool TMetaTree::HasImage(const TMTNode &node) const

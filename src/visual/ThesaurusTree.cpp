@@ -56,8 +56,8 @@ void AddWords(TMTNodes &nodes, TMTNode *under, const TThesaurusContext &context,
 }
 
 // The meaning of a level-1 word that stays in the sense of the root's: the one that lists the
-// root word, else one of the same part of speech (with synonyms first), else its default; only
-// meanings with a word to show besides the two are taken.
+// root word (the first of skip), else one of the same part of speech (with synonyms first), else
+// its default; only meanings with a word to show besides those of skip are taken.
 int SameSense(const TThesaurus &engine, const QStringList &skip,
               const TThesaurusContext &rootContext)
 {
@@ -138,24 +138,27 @@ void TThesaurusTree::BuildRoot(TMTNodes &nodes, int context, TTreeLimits limits)
     const TThesaurusContext chosen = engine_.Context(shown_);
     AddWords(nodes, root, chosen, limits.level1, {word});
     const std::vector<TMTNode *> level1 = root->Children();
+    // Words already shown nearer the root are not repeated further out: the root first.
+    QStringList shown{word};
+    for (const TMTNode *child : level1)
+        shown << child->Text();
     for (TMTNode *child : level1)
-        BuildSecond(nodes, *child, chosen, limits.level2);
+        BuildSecond(nodes, *child, chosen, limits.level2, shown);
     engine_.CloseDataFile();
     engine_.Lookup(word);
 }
 
 void TThesaurusTree::BuildSecond(TMTNodes &nodes, TMTNode &parent,
-                                 const TThesaurusContext &rootContext, int limit)
+                                 const TThesaurusContext &rootContext, int limit,
+                                 const QStringList &shown)
 {
     // An antonym's own synonyms are of the opposite sense: they stay out.
     if (KindOf(parent) == TTermKind::Antonym)
         return;
-    const QString root = parent.Parent()->Text();
     engine_.CloseDataFile();
     if (!engine_.Lookup(parent.Text()))
         return;
-    const QStringList skip{root, parent.Text()};
-    const int sense = SameSense(engine_, skip, rootContext);
+    const int sense = SameSense(engine_, shown, rootContext);
     if (sense >= 0)
-        AddWords(nodes, &parent, engine_.Context(sense), limit, skip);
+        AddWords(nodes, &parent, engine_.Context(sense), limit, shown);
 }

@@ -22,7 +22,8 @@ constexpr TMTColor Level2NodeColor = 8421504; // grey
 TMTColor KindColor(TTermKind kind, int level);
 
 // Builds the two-generation thesaurus tree of a word: the word, the words of one context around
-// it, and around each of those the words of its context in the same sense. The panel and the
+// it, and around each of those the words of its context in the same sense that are not shown
+// nearer the root already. The panel and the
 // command line build it through this same code. Each node's UserData holds its TTermKind.
 class TThesaurusTree
 {
@@ -47,7 +48,7 @@ private:
     void FillContexts(const QString &word);
     void BuildRoot(TMTNodes &nodes, int context, TTreeLimits limits);
     void BuildSecond(TMTNodes &nodes, TMTNode &parent, const TThesaurusContext &rootContext,
-                     int limit);
+                     int limit, const QStringList &shown);
 
     TThesaurus &engine_;
     std::vector<TThesaurusContext> contexts_;
