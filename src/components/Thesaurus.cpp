@@ -142,6 +142,23 @@ QStringList TThesaurusContext::AllWords() const
     return words;
 }
 
+bool TThesaurusContext::Relates(const QString &other) const
+{
+    for (int list = 0; list < int(TTermKind::Antonym); ++list)
+        if (lists[list].contains(other, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+int TThesaurus::DefaultContextIndex() const
+{
+    const auto found = std::find_if(contexts_.begin(), contexts_.end(),
+                                    [](const TThesaurusContext &c) { return c.HasSynonyms(); });
+    if (found != contexts_.end())
+        return static_cast<int>(found - contexts_.begin());
+    return contexts_.empty() ? -1 : 0;
+}
+
 TThesaurus::TThesaurus() : TThesaurus(DefaultIndexFile(), DefaultDataFile()) {}
 
 TThesaurus::TThesaurus(const QString &indexFile, const QString &dataFile)
@@ -222,6 +239,8 @@ bool TThesaurus::LookupExact(const QString &key, const QString &word)
                 return synonym != key && synonym.compare(key, Qt::CaseInsensitive) == 0;
             });
         const QString spelling = spelledOtherwise == synonyms.end() ? key : *spelledOtherwise;
+        if (context.word.isEmpty())
+            context.word = spelling; // only generic terms and antonyms: the word's own meaning
         (written.Owns(spelling) ? contexts_ : others).push_back(std::move(context));
     }
     if (contexts_.empty() && written.TakesAnyWhenNoneOwned())
@@ -239,11 +258,12 @@ TThesaurusContext TThesaurus::ContextFromTerms(const QString &partOfSpeech,
     context.kind = kind;
     for (const QString &term : terms) {
         auto [list, text] = Classify(term);
-        if (text.isEmpty())
-            continue;
-        if (context.word.isEmpty())
-            context.word = text;
-        context.lists[list] << text;
+        if (!text.isEmpty())
+            context.lists[list] << text;
     }
+    // Named after a word of the same meaning: a generic term or an antonym would name another.
+    for (const QStringList &list : {context.lists[0], context.lists[1]})
+        if (context.word.isEmpty() && !list.isEmpty())
+            context.word = list.first();
     return context;
 }

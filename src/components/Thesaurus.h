@@ -10,8 +10,19 @@
 class MyThes;
 class TBaseFormSource;
 
+// What a word of a meaning is to the looked-up word; the index of its list.
+enum class TTermKind
+{
+    Synonym,
+    Similar, // similar and related terms
+    Generic,
+    Antonym
+};
+
 // One meaning of a looked-up word: a heading word, its part of speech and its words in four
-// lists: synonyms, similar and related terms, generic terms, antonyms.
+// lists: synonyms, similar and related terms, generic terms, antonyms. The heading is its first
+// synonym (else its first similar term, else the looked-up word), never a generic term or an
+// antonym.
 struct TThesaurusContext
 {
     static constexpr int ListCount = 4;
@@ -22,6 +33,11 @@ struct TThesaurusContext
 
     // Every word of the four lists, list after list.
     QStringList AllWords() const;
+    // Words of the same meaning: synonyms or similar terms.
+    bool HasSynonyms() const { return !lists[0].isEmpty() || !lists[1].isEmpty(); }
+    // Whether the word is one of its synonyms, similar, related or generic terms (not an
+    // antonym), compared without regard to case.
+    bool Relates(const QString &word) const;
 };
 
 // The thesaurus engine over a MyThes index and data file pair. The parsed index is shared by
@@ -57,6 +73,8 @@ public:
     const std::vector<TThesaurusContext> &Contexts() const { return contexts_; }
     int ContextCount() const { return static_cast<int>(contexts_.size()); }
     const TThesaurusContext &Context(int index) const { return contexts_.at(index); }
+    // The meaning to show first: the first with synonyms, else the first; -1 without any.
+    int DefaultContextIndex() const;
 
     // One meaning from its part of speech ("(adj)") and its annotated terms.
     static TThesaurusContext ContextFromTerms(const QString &partOfSpeech,

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -39,16 +41,19 @@ double TMTGeometry::ArcToOffset(double a, double u, double bound)
     double lo = 0, hi = bound;
     if (bound < 0)
         std::swap(lo, hi);
+    double fLo = ArcLength(a, lo) - u; // kept with lo: every layout projects each node twice
     // Each round halves the bracket, so a double runs out of bits long before this limit.
     for (int round = 0; round < 2100; ++round) {
         const double mid = (lo + hi) / 2;
         const double f = ArcLength(a, mid) - u;
         if (std::abs(f) < 1)
             return mid;
-        if ((ArcLength(a, lo) - u) * f < 0)
+        if (fLo * f < 0) {
             hi = mid;
-        else
+        } else {
             lo = mid;
+            fLo = f;
+        }
         if (std::abs(hi - lo) < 1)
             break;
     }
@@ -167,72 +172,175 @@ void TMTGeometry::LayoutNodes(TMTNode *from) const
         return;
     if (TMTNode *parent = from->Parent(); parent && !parent->Expanded())
         return;
-    PlaceInSectors(from);
-    Straighten(from);
+    // Both passes walk with an explicit stack: a stored or built tree may nest deeper than the
+    // call stack reaches.
+    if (!from->Parent())
+        PlaceRoot(*from);
+    else
+        PlaceChildren(*from->Parent(), from);
+    ForEachLaidOut(from, [this](TMTNode &node) { PlaceChildren(node, nullptr); });
+    ForEachLaidOut(from, [this](TMTNode &node) { Straighten(node); });
 }
 
-void TMTGeometry::PlaceInSectors(TMTNode *node) const
+template <typename Visit> void TMTGeometry::ForEachLaidOut(TMTNode *from, Visit visit)
 {
-    TMTNode *parent = node->Parent();
-    if (!parent) {
-        node->X = node->Y = 0;
-        node->SectorStart = StartAngle;
-        node->SectorEnd = EndAngle;
-    } else {
-        const int n = parent->VisibleChildCount();
-        const double w = std::abs(parent->SectorEnd - parent->SectorStart);
-        double d = n >= 2 ? w / n : (parent->Level() != 0 ? w : 180.0);
-        double e = 0;
-        if (d < MinSector) {
-            e = (n * MinSector - w) / 2;
-            d = MinSector;
-        }
-        int g = 0;
-        for (TMTNode *sibling : parent->Children()) {
-            if (sibling == node)
-                break;
-            g += sibling->Visible ? 1 : 0;
-        }
-        if (Arrangement == TMTArrangement::mtClockwise) {
-            node->SectorStart = parent->SectorStart + e - g * d;
-            node->SectorEnd = node->SectorStart - d;
-        } else {
-            node->SectorStart = g * d + (parent->SectorStart - e);
-            node->SectorEnd = node->SectorStart + d;
-        }
-        const double theta = (node->SectorStart + node->SectorEnd) * std::numbers::pi / 360;
-        const double r = static_cast<double>(RingSpacing) * node->Level();
-        node->X = r * std::cos(theta);
-        node->Y = r * std::sin(theta);
+    std::vector<TMTNode *> pending{from};
+    while (!pending.empty()) {
+        TMTNode *node = pending.back();
+        pending.pop_back();
+        visit(*node);
+        if (!node->Expanded())
+            continue;
+        const auto &children = node->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if ((*it)->Visible)
+                pending.push_back(*it);
     }
-    if (!node->Expanded())
-        return;
-    for (TMTNode *child : node->Children())
-        if (child->Visible)
-            PlaceInSectors(child);
 }
 
-void TMTGeometry::Straighten(TMTNode *node) const
+void TMTGeometry::PlaceRoot(TMTNode &root) const
 {
-    TMTNode *parent = node->Parent();
-    const TMTPointF toParent = parent ? TMTPointF{parent->X - node->X, parent->Y - node->Y}
-                                      : TMTPointF{-node->X - PanX, -node->Y - PanY};
-    TMTPointF seen{PanX + node->X, PanY + node->Y};
+    root.X = root.Y = 0;
+    root.SectorStart = StartAngle;
+    root.SectorEnd = EndAngle;
+}
+
+// Sectors and ring positions of the parent's Visible children, all of them or only one; the
+// count and each child's rank are taken in one pass over the siblings.
+void TMTGeometry::PlaceChildren(const TMTNode &parent, TMTNode *only) const
+{
+    if (!parent.Expanded())
+        return;
+    const int n = parent.VisibleChildCount();
+    const double w = std::abs(parent.SectorEnd - parent.SectorStart);
+    double d = n >= 2 ? w / n : (parent.Level() != 0 ? w : 180.0);
+    double e = 0;
+    if (d < MinSector) {
+        e = (n * MinSector - w) / 2;
+        d = MinSector;
+    }
+    int g = 0;
+    for (TMTNode *child : parent.Children()) {
+        if (!child->Visible)
+            continue;
+        if (!only || child == only) {
+            if (Arrangement == TMTArrangement::mtClockwise) {
+                child->SectorStart = parent.SectorStart + e - g * d;
+                child->SectorEnd = child->SectorStart - d;
+            } else {
+                child->SectorStart = g * d + (parent.SectorStart - e);
+                child->SectorEnd = child->SectorStart + d;
+            }
+            const TMTPointF ring = RingPosition(*child);
+            child->X = ring.x;
+            child->Y = ring.y;
+        }
+        ++g;
+    }
+}
+
+TMTPointF TMTGeometry::RingPosition(const TMTNode &node) const
+{
+    if (!node.Parent())
+        return {0, 0};
+    const double theta = (node.SectorStart + node.SectorEnd) * std::numbers::pi / 360;
+    const double r = static_cast<double>(RingSpacing) * node.Level();
+    return {r * std::cos(theta), r * std::sin(theta)};
+}
+
+TMTPointF TMTGeometry::Straightened(TMTPointF ring, const TMTPointF *parent, TMTPointF pan)
+{
+    const TMTPointF toParent = parent ? TMTPointF{parent->x - ring.x, parent->y - ring.y}
+                                      : TMTPointF{-ring.x - pan.x, -ring.y - pan.y};
+    TMTPointF seen{pan.x + ring.x, pan.y + ring.y};
     if (seen.x != 0 && seen.y != 0) {
         const double scale = std::sqrt((Squared(toParent.x) + Squared(toParent.y)) /
                                        (Squared(seen.x) + Squared(seen.y)));
         seen = {seen.x * scale, seen.y * scale};
     }
-    const TMTPointF step{0.2 * (toParent.x + seen.x), 0.2 * (toParent.y + seen.y)};
-    node->ScreenX = CenterX + Round(Project(AxisX, node->X + step.x + PanX));
-    node->X += step.x;
-    node->ScreenY = CenterY - Round(Project(AxisY, node->Y + step.y + PanY));
-    node->Y += step.y;
-    if (!node->Expanded())
-        return;
-    for (TMTNode *child : node->Children())
-        if (child->Visible)
-            Straighten(child);
+    return {ring.x + 0.2 * (toParent.x + seen.x), ring.y + 0.2 * (toParent.y + seen.y)};
+}
+
+void TMTGeometry::Straighten(TMTNode &node) const
+{
+    const TMTNode *parent = node.Parent();
+    const TMTPointF parentAt{parent ? parent->X : 0, parent ? parent->Y : 0};
+    const TMTPointF moved =
+        Straightened({node.X, node.Y}, parent ? &parentAt : nullptr, {PanX, PanY});
+    node.ScreenX = CenterX + Round(Project(AxisX, moved.x + PanX));
+    node.ScreenY = CenterY - Round(Project(AxisY, moved.y + PanY));
+    node.X = moved.x;
+    node.Y = moved.y;
+}
+
+// --- solving for a pan ---------------------------------------------------------------------
+
+TMTPointF TMTGeometry::LaidOutAt(const TMTNode &node, TMTPointF pan, TMTPointF *parentAt,
+                                 TMTPointF *ring) const
+{
+    std::vector<const TMTNode *> path;
+    for (const TMTNode *up = &node; up; up = up->Parent())
+        path.push_back(up);
+    TMTPointF at{0, 0}, above{0, 0}, own{0, 0};
+    bool first = true;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        above = at;
+        own = RingPosition(**it);
+        at = Straightened(own, first ? nullptr : &above, pan);
+        first = false;
+    }
+    if (parentAt)
+        *parentAt = above;
+    if (ring)
+        *ring = own;
+    return at;
+}
+
+// The straightening moves a node toward the direction it is seen in, so the pan that puts it on
+// a target is found by undoing that move for the direction it implies, a few times over since
+// the ancestors move with the pan too. Each round walks only the node's own path.
+TMTPointF TMTGeometry::PanToShow(const TMTNode &node, TMTPointF target) const
+{
+    constexpr int Rounds = 24;
+    constexpr double NearCentre = 0.25; // the straightening has no fixed point at the centre
+    TMTPointF pan{PanX, PanY}, best = pan;
+    double bestMiss = std::numeric_limits<double>::infinity();
+    if (!node.Parent())
+        return {target.x, target.y}; // the root sits at the pan itself
+    for (int round = 0; round < Rounds; ++round) {
+        TMTPointF parentAt, ring;
+        const TMTPointF at = LaidOutAt(node, pan, &parentAt, &ring);
+        const double miss = std::hypot(at.x + pan.x - target.x, at.y + pan.y - target.y);
+        if (miss < bestMiss) {
+            bestMiss = miss;
+            best = pan;
+        }
+        if (miss < 0.05)
+            break;
+        // Seen from the centre at q, the node lands at q + 0.2 (D + |D| q/|q|).
+        const TMTPointF toParent{parentAt.x - ring.x, parentAt.y - ring.y};
+        const double reach = 0.2 * std::hypot(toParent.x, toParent.y);
+        const TMTPointF want{target.x - 0.2 * toParent.x, target.y - 0.2 * toParent.y};
+        const double wantLength = std::hypot(want.x, want.y);
+        TMTPointF direction =
+            wantLength > 0 ? TMTPointF{want.x / wantLength, want.y / wantLength} : TMTPointF{1, 0};
+        const double distance = std::max(wantLength - reach, NearCentre);
+        TMTPointF seen{direction.x * distance, direction.y * distance};
+        // A component of exactly zero would switch the straightening's rescaling off.
+        if (seen.x == 0)
+            seen.x = 1e-9;
+        if (seen.y == 0)
+            seen.y = 1e-9;
+        pan = {seen.x - ring.x, seen.y - ring.y};
+    }
+    return best;
+}
+
+TMTPointF TMTGeometry::LogicalAt(int x, int y) const
+{
+    if (AxisX == 0 || AxisY == 0)
+        return {0, 0};
+    return {ArcLength(AxisX, x - CenterX), ArcLength(AxisY, CenterY - y)};
 }
 
 // --- view tests ----------------------------------------------------------------------------

@@ -59,8 +59,20 @@ public:
     void SetIndent(int indent);
     int Indent() const { return indent_; }
 
-    // Both layout passes over the subtree of from (the whole tree from the root).
+    // Both layout passes over the subtree of from (the whole tree from the root), in time linear
+    // in its size and without recursion.
     void LayoutNodes(TMTNode *from) const;
+    // Where the node's laid-out logical position would be at this pan, from its sector alone (the
+    // last layout's sectors); optionally its parent's position and its own ring position. Walks
+    // only the node's path.
+    TMTPointF LaidOutAt(const TMTNode &node, TMTPointF pan, TMTPointF *parentAt = nullptr,
+                        TMTPointF *ring = nullptr) const;
+    // The pan at which the node's laid-out position plus the pan comes nearest the target (view
+    // offsets in logical units: (0, 0) is the centre).
+    TMTPointF PanToShow(const TMTNode &node, TMTPointF target) const;
+    // The logical offset from the centre shown at a client point: the exact inverse of the
+    // projection.
+    TMTPointF LogicalAt(int x, int y) const;
 
     // Whether a client point lies inside the view ellipse.
     bool PointInView(int x, int y) const;
@@ -77,7 +89,7 @@ public:
     int AxisX = AxisX0, AxisY = AxisY0;
     int ViewRadius = 0;
     int RingSpacing = 0;
-    int PanX = 0, PanY = 0;
+    double PanX = 0, PanY = 0;
     double StartAngle = 90.0;
     double EndAngle = 450.0;
     double MinSector = 1.0;
@@ -86,8 +98,12 @@ public:
 private:
     void Balance(int &halfWidth, int &halfHeight, double &hx, double &hy) const;
     void SpacingFrom(double distance);
-    void PlaceInSectors(TMTNode *node) const;
-    void Straighten(TMTNode *node) const;
+    template <typename Visit> static void ForEachLaidOut(TMTNode *from, Visit visit);
+    void PlaceRoot(TMTNode &root) const;
+    void PlaceChildren(const TMTNode &parent, TMTNode *only) const;
+    TMTPointF RingPosition(const TMTNode &node) const;
+    static TMTPointF Straightened(TMTPointF ring, const TMTPointF *parent, TMTPointF pan);
+    void Straighten(TMTNode &node) const;
     double ViewSum(int x, int y) const;
 
     int width_ = 0, height_ = 0;

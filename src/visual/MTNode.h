@@ -80,6 +80,10 @@ public:
 
     bool Visible = true;
     bool Selected = false;
+    // The edge from the parent is drawn dashed (a word of another kind than its siblings).
+    bool DashedEdge = false;
+    // The last paint found no room for the label and drew the node as a small box.
+    bool LabelHidden = false;
     quintptr UserData = 0;
 
     // Measured extents (text each plus 2), filled by the host.

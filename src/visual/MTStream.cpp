@@ -164,9 +164,10 @@ void ReadNodeStream(TMTNodes &nodes, QIODevice &in)
             continue;
         }
         --top.childrenLeft;
-        TMTNode *child = nodes.Add(top.node, QString());
-        if (child->Level() > MaxTreeDepth)
+        // Checked before the node is added, so that no node deeper than the limit is kept.
+        if (top.node->Level() + 1 > MaxTreeDepth)
             Fail(QStringLiteral("The tree is nested deeper than %1 levels").arg(MaxTreeDepth));
+        TMTNode *child = nodes.Add(top.node, QString());
         const quint32 children = ReadRecord(*child, in);
         path.push_back({child, children});
     }

@@ -1,33 +1,29 @@
 #include "MetaTree.h"
 
 #include "FontWalk.h"
+#include "LabelPlacer.h"
 #include "MTHint.h"
 #include "MTImageList.h"
 #include "MTStream.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSaveFile>
 
-#include <climits>
 #include <cmath>
 #include <stdexcept>
 
 namespace {
 
 constexpr int GlideFrameMs = 15;
-constexpr int MaxCentringSteps = 5000;
 
 int Round(double v)
 {
     return std::isfinite(v) ? static_cast<int>(std::nearbyint(v)) : 0;
-}
-
-int Sign(int v)
-{
-    return (v > 0) - (v < 0);
 }
 
 QRect ToQRect(const TMTRect &r)
@@ -106,14 +102,27 @@ void TMetaTree::Relayout()
     LayoutNodes(Root());
 }
 
+// Pre-order over the nodes that layout and painting reach: Visible children of Expanded nodes.
+// An explicit stack, since a tree may nest deeper than the call stack reaches.
+template <typename Visit> void TMetaTree::ForEachReached(TMTNode *from, Visit visit)
+{
+    std::vector<TMTNode *> pending{from};
+    while (!pending.empty()) {
+        TMTNode *node = pending.back();
+        pending.pop_back();
+        visit(*node);
+        if (!node->Expanded())
+            continue;
+        const auto &children = node->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if ((*it)->Visible)
+                pending.push_back(*it);
+    }
+}
+
 void TMetaTree::ComputeAllBoxes(TMTNode *from)
 {
-    ComputeBoxes(*from, style_, imagePosition_);
-    if (!from->Expanded())
-        return;
-    for (TMTNode *child : from->Children())
-        if (child->Visible)
-            ComputeAllBoxes(child);
+    ForEachReached(from, [this](TMTNode &node) { ComputeBoxes(node, style_, imagePosition_); });
     // The marker follows the root wherever the layout puts it.
     if (from == Root() && !geom_.InDrawLimit(from->ScreenX, from->ScreenY)) {
         const TMTPointF offset{double(from->ScreenX - geom_.CenterX),
@@ -169,16 +178,42 @@ void TMetaTree::Render(QPainter &painter)
     }
     if (TMTNode *root = Root(); root && root->Visible && !Updating()) {
         painter.setPen(ToQColor(lineColor_));
+        PlaceLabels(root);
         RenderEdges(painter, root);
         RenderNodes(painter, root);
         if (selected_ && selected_->Visible)
             RenderNode(painter, *selected_);
+        RenderFocus(painter);
     }
     if (borderSingle_) {
         painter.setPen(palette().color(QPalette::Dark));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void TMetaTree::PlaceLabels(TMTNode *root)
+{
+    std::vector<TMTNode *> drawn;
+    ForEachReached(root, [&](TMTNode &node) {
+        node.LabelHidden = false;
+        ComputeBoxes(node, style_, imagePosition_);
+        if (geom_.InDrawLimit(node.ScreenX, node.ScreenY))
+            drawn.push_back(&node);
+    });
+    if (hideOverlappingLabels_ && style_ != TMTStyle::mtsImage)
+        TLabelPlacer::Place(drawn, geom_.CenterX, geom_.CenterY);
+}
+
+std::vector<TMTNode *> TMetaTree::DrawnNodes() const
+{
+    std::vector<TMTNode *> drawn;
+    if (Root() && Root()->Visible)
+        ForEachReached(Root(), [&](TMTNode &node) {
+            if (geom_.InDrawLimit(node.ScreenX, node.ScreenY))
+                drawn.push_back(&node);
+        });
+    return drawn;
 }
 
 void TMetaTree::RenderBackground(QPainter &painter)
@@ -205,16 +240,20 @@ void TMetaTree::RenderBackground(QPainter &painter)
     }
 }
 
-void TMetaTree::RenderEdges(QPainter &painter, TMTNode *node)
+// Each edge is drawn just before its child's subtree: the pre-order of the edges.
+void TMetaTree::RenderEdges(QPainter &painter, TMTNode *from)
 {
-    if (!node->Expanded())
-        return;
-    for (TMTNode *child : node->Children()) {
-        if (!child->Visible)
-            continue;
-        DrawEdge(painter, {node->ScreenX, node->ScreenY}, {child->ScreenX, child->ScreenY});
-        RenderEdges(painter, child);
-    }
+    const QPen solid(ToQColor(lineColor_));
+    QPen dashed = solid;
+    dashed.setStyle(Qt::DashLine);
+    ForEachReached(from, [&](TMTNode &child) {
+        const TMTNode *node = child.Parent();
+        if (&child == from || !node)
+            return;
+        painter.setPen(child.DashedEdge ? dashed : solid);
+        DrawEdge(painter, {node->ScreenX, node->ScreenY}, {child.ScreenX, child.ScreenY});
+    });
+    painter.setPen(solid);
 }
 
 void TMetaTree::DrawEdge(QPainter &painter, QPoint from, QPoint to)
@@ -238,14 +277,14 @@ void TMetaTree::DrawEdge(QPainter &painter, QPoint from, QPoint to)
     painter.drawLine(inside, rim);
 }
 
-void TMetaTree::RenderNodes(QPainter &painter, TMTNode *node)
+// Nodes drawn as small boxes go first, so that no box covers a placed label.
+void TMetaTree::RenderNodes(QPainter &painter, TMTNode *from)
 {
-    RenderNode(painter, *node);
-    if (!node->Expanded())
-        return;
-    for (TMTNode *child : node->Children())
-        if (child->Visible)
-            RenderNodes(painter, child);
+    for (const bool boxes : {true, false})
+        ForEachReached(from, [&](TMTNode &node) {
+            if ((node.LabelHidden && !node.Selected) == boxes)
+                RenderNode(painter, node);
+        });
 }
 
 bool TMetaTree::HasImage(const TMTNode &node) const
@@ -264,6 +303,10 @@ void TMetaTree::RenderNode(QPainter &painter, TMTNode &node)
     if (!geom_.InDrawLimit(node.ScreenX, node.ScreenY)) {
         if (&node == Root())
             RenderMarker(painter, node);
+        return;
+    }
+    if (node.LabelHidden && !node.Selected) {
+        RenderCompact(painter, node);
         return;
     }
     const bool image = HasImage(node), state = HasStateImage(node);
@@ -316,6 +359,20 @@ void TMetaTree::RenderSelection(QPainter &painter, const TMTNode &node, bool tex
         return;
     painter.fillRect(ToQRect(Inflated(BoxUnion(node, text, image, state), 2)),
                      ToQColor(selectedColor_));
+}
+
+// A node without room for its label: a small box in its colour; hovering shows the label.
+void TMetaTree::RenderCompact(QPainter &painter, const TMTNode &node)
+{
+    const QRect box = CompactBox(node);
+    painter.fillRect(box.adjusted(-1, -1, 1, 1), ToQColor(color_));
+    painter.fillRect(box, ToQColor(node.Color()));
+}
+
+QRect TMetaTree::CompactBox(const TMTNode &node)
+{
+    constexpr int Half = CompactHalf;
+    return QRect(node.ScreenX - Half, node.ScreenY - Half, 2 * Half + 1, 2 * Half + 1);
 }
 
 void TMetaTree::DrawExpandSign(QPainter &painter, const TMTNode &node, int x, int y)
@@ -409,27 +466,41 @@ void TMetaTree::Select(TMTNode *node)
             OnSelect(this, node);
         if (!IsShown(*node))
             for (TMTNode *up = node->Parent(); up; up = up->Parent())
-                Expand(up);
+                if (!up->Expanded())
+                    ExpandOne(up);
     }
     PaintNodes(Root());
 }
 
 void TMetaTree::Expand(TMTNode *node)
 {
-    if (!node)
+    if (!ExpandOne(node))
         return;
+    // A node hidden by collapsed ancestors opens them, nearest first, in a loop: a tree may nest
+    // deeper than the call stack reaches. Ancestors already open are left alone.
+    std::vector<TMTNode *> closed;
+    for (TMTNode *up = node->Parent(); up; up = up->Parent())
+        if (!up->Expanded())
+            closed.push_back(up);
+    for (TMTNode *up : closed)
+        ExpandOne(up);
+}
+
+bool TMetaTree::ExpandOne(TMTNode *node)
+{
+    if (!node)
+        return false;
     bool allow = true;
     if (OnExpanding)
         OnExpanding(this, node, allow);
     if (!allow)
-        return;
+        return false;
     node->SetExpandedQuietly(true);
     Relayout();
     PaintNodes(Root());
     if (OnExpanded)
         OnExpanded(this, node);
-    if (!IsShown(*node))
-        Expand(node->Parent());
+    return true;
 }
 
 void TMetaTree::Collapse(TMTNode *node)
@@ -451,6 +522,8 @@ void TMetaTree::Collapse(TMTNode *node)
 
 bool TMetaTree::Contains(const TMTNode &node, int x, int y) const
 {
+    if (node.LabelHidden && !node.Selected)
+        return CompactBox(node).contains(x, y);
     return NodeContains(node, x, y, style_, imagePosition_);
 }
 
@@ -466,7 +539,7 @@ TMTNode *TMetaTree::GetNodeAt(int x, int y) const
     long long bestDistance = 0;
     for (int i = 0; i < items_->Count(); ++i) {
         TMTNode *node = items_->Item(i);
-        if (!IsShown(*node) || !Contains(*node, x, y))
+        if (!Contains(*node, x, y) || !IsShown(*node)) // the cheap test first
             continue;
         const long long distance =
             std::llround(std::hypot(double(x - node->ScreenX), double(y - node->ScreenY)));
@@ -513,6 +586,10 @@ void TMetaTree::Forget(TMTNode *node)
 {
     if (selected_ == node)
         selected_ = nullptr;
+    if (dragged_ == node)
+        dragged_ = nullptr;
+    if (focused_ == node)
+        focused_ = nullptr;
     if (hint_->Node() == node)
         hint_->Forget();
 }
@@ -533,68 +610,97 @@ void TMetaTree::mousePressEvent(QMouseEvent *event)
     Select(GetNodeAt(x, y));
     if (event->button() == Qt::LeftButton) {
         pressedHere_ = true;
+        pressPos_ = {x, y};
         if (enableMove_) {
             if ((event->modifiers() & Qt::ControlModifier) && selected_) {
                 grabX_ = x - selected_->ScreenX;
                 grabY_ = y - selected_->ScreenY;
                 nodeDragging_ = true;
             } else {
-                dragStartX_ = Round(TMTGeometry::ParabolaHeight(geom_.AxisX, x - geom_.CenterX));
-                dragStartY_ = Round(TMTGeometry::ParabolaHeight(geom_.AxisY, geom_.CenterY - y));
-                viewDragging_ = true;
-                if (OnStartMoving)
-                    OnStartMoving(this, x, y);
+                StartViewDrag(x, y);
             }
         }
-        if (selected_)
-            ToggleExpandBox(*selected_, x, y);
+        // A press on the box opens or closes the node; it is never also a click on it.
+        if (selected_ && ToggleExpandBox(*selected_, x, y))
+            pressedHere_ = false;
     }
     if (focusPolicy() & Qt::TabFocus)
         setFocus(Qt::MouseFocusReason);
 }
 
-void TMetaTree::ToggleExpandBox(TMTNode &node, int x, int y)
+// The word under the pointer is held there: every move solves for the pan that keeps it under
+// the same spot. Without a word the plane is held by the exact inverse of the projection.
+void TMetaTree::StartViewDrag(int x, int y)
+{
+    const TMTPointF start = geom_.LogicalAt(x, y);
+    dragStartX_ = start.x;
+    dragStartY_ = start.y;
+    dragged_ = selected_;
+    if (dragged_) {
+        grabX_ = x - dragged_->ScreenX;
+        grabY_ = y - dragged_->ScreenY;
+    }
+    viewDragging_ = true;
+    if (OnStartMoving)
+        OnStartMoving(this, x, y);
+}
+
+bool TMetaTree::ToggleExpandBox(TMTNode &node, int x, int y)
 {
     const TMTRect &box = style_ != TMTStyle::mtsImage
                              ? node.TextRect
                              : (node.StateIndex() < 0 ? node.ImageRect : node.StateRect);
     const int dx = x - box.Left, dy = y - box.Top;
-    if (dx < 0 || dx > 8 || dy < 0 || dy > 8)
-        return;
+    if (dx < 0 || dx > 8 || dy < 0 || dy > 8 || node.LabelHidden)
+        return false;
     if (node.Expanded())
         Collapse(&node);
     else
         Expand(&node);
+    return true;
 }
 
 void TMetaTree::mouseMoveEvent(QMouseEvent *event)
 {
     if (geom_.HalfWidth == 0 || geom_.HalfHeight == 0 || geom_.AxisX == 0 || geom_.AxisY == 0)
         return;
-    const int x = event->position().toPoint().x(), y = event->position().toPoint().y();
+    const QPoint at = event->position().toPoint();
+    // Movement below the drag distance is the jitter of a click, not a drag.
+    if ((at - pressPos_).manhattanLength() >= QApplication::startDragDistance())
+        pressedHere_ = false;
     if (viewDragging_)
-        DragView(x, y);
+        DragView(at.x(), at.y());
     else if (nodeDragging_)
-        DragNode(x, y);
+        DragNode(at.x(), at.y());
     else if (event->buttons() == Qt::NoButton)
-        Hover(x, y);
+        Hover(at.x(), at.y());
+}
+
+std::optional<QPoint> TMetaTree::InsideRim(int x, int y) const
+{
+    if (PointInView(x, y))
+        return QPoint(x, y);
+    const auto rim = geom_.RimPoint(x, y, 0.97);
+    if (!rim)
+        return std::nullopt;
+    return QPoint(rim->first, rim->second);
 }
 
 void TMetaTree::DragView(int x, int y)
 {
-    int px = x - geom_.CenterX, py = geom_.CenterY - y;
-    if (!PointInView(x, y)) {
-        const auto rim = geom_.RimPoint(x, y, 0.97);
-        if (!rim)
-            return;
-        px = rim->first - geom_.CenterX;
-        py = geom_.CenterY - rim->second;
+    const auto p = InsideRim(x, y);
+    if (!p)
+        return;
+    TMTPointF pan;
+    const auto held = dragged_ ? InsideRim(p->x() - grabX_, p->y() - grabY_) : std::nullopt;
+    if (held) {
+        pan = geom_.PanToShow(*dragged_, geom_.LogicalAt(held->x(), held->y()));
+    } else {
+        const TMTPointF now = geom_.LogicalAt(p->x(), p->y());
+        pan = {now.x - dragStartX_ + basePanX_, now.y - dragStartY_ + basePanY_};
     }
-    geom_.PanX = Round(TMTGeometry::ParabolaHeight(geom_.AxisX, px)) - dragStartX_ + basePanX_;
-    geom_.PanY = Round(TMTGeometry::ParabolaHeight(geom_.AxisY, py)) - dragStartY_ + basePanY_;
-    // A release after the picture moved ends a drag; it is not a click on what lies under it.
-    if (geom_.PanX != basePanX_ || geom_.PanY != basePanY_)
-        pressedHere_ = false;
+    geom_.PanX = pan.x;
+    geom_.PanY = pan.y;
     Relayout();
     PaintNodes(Root());
     if (OnMoving)
@@ -643,7 +749,8 @@ void TMetaTree::mouseReleaseEvent(QMouseEvent *event)
     nodeDragging_ = false;
     if (focusPolicy() & Qt::TabFocus)
         setFocus(Qt::MouseFocusReason);
-    const bool click = event->button() == Qt::LeftButton && pressedHere_ && rect().contains(at);
+    const bool click = event->button() == Qt::LeftButton && pressedHere_ && rect().contains(at) &&
+                       (at - pressPos_).manhattanLength() < QApplication::startDragDistance();
     if (event->button() == Qt::LeftButton) {
         pressedHere_ = false;
         clickPos_ = at;
@@ -656,6 +763,7 @@ void TMetaTree::EndMoving(int x, int y)
 {
     viewDragging_ = false;
     nodeDragging_ = false;
+    dragged_ = nullptr;
     basePanX_ = geom_.PanX;
     basePanY_ = geom_.PanY;
     if (OnEndMoving)
@@ -702,6 +810,8 @@ void TMetaTree::mouseDoubleClickEvent(QMouseEvent *event)
 
 // --- centring ------------------------------------------------------------------------------
 
+// The pan that centres the node is solved for along the node's own path, so centring costs a
+// few walks of that path instead of layouts of the whole tree.
 void TMetaTree::MoveToCenter(TMTNode *node)
 {
     if (!node || Updating() || !node->Visible)
@@ -713,40 +823,23 @@ void TMetaTree::MoveToCenter(TMTNode *node)
     FinishGlide();
     // A press that began a view drag must not commit a pan from the middle of the glide.
     viewDragging_ = false;
-    const int startX = geom_.PanX, startY = geom_.PanY;
-    const int half = geom_.Distance() >> 1, quarter = geom_.Distance() >> 2;
-    std::pair older{INT_MAX, INT_MAX}, previous{INT_MAX, INT_MAX};
-    for (int step = 0; step < MaxCentringSteps; ++step) {
-        const int dx = node->ScreenX - geom_.CenterX, dy = node->ScreenY - geom_.CenterY;
-        if (std::abs(dx) <= 10 && std::abs(dy) <= 10)
-            break;
-        older = previous;
-        previous = {geom_.PanX, geom_.PanY};
-        geom_.PanX -= (std::abs(dx) > half ? quarter : 1) * Sign(dx);
-        geom_.PanY += (std::abs(dy) > half ? quarter : 1) * Sign(dy);
-        geom_.LayoutNodes(Root());
-        if (std::pair(geom_.PanX, geom_.PanY) == older)
-            break;
-    }
-    glide_.endX = geom_.PanX;
-    glide_.endY = geom_.PanY;
+    dragged_ = nullptr;
+    const TMTPointF end = geom_.PanToShow(*node, {0, 0});
+    glide_.endX = end.x;
+    glide_.endY = end.y;
     const int frames = 21 - autoMoveSpeed_;
-    const int dx = glide_.endX - startX, dy = glide_.endY - startY;
-    if (autoMoveSpeed_ < 20 && (dx || dy) && (dx / frames || dy / frames)) {
+    const double dx = end.x - geom_.PanX, dy = end.y - geom_.PanY;
+    glide_.active = true;
+    if (autoMoveSpeed_ < 20 && std::hypot(dx, dy) >= frames) {
         glide_.stepX = dx / frames;
         glide_.stepY = dy / frames;
         glide_.framesLeft = frames - 1;
-        geom_.PanX = startX;
-        geom_.PanY = startY;
-        Relayout();
         Select(nullptr);
-        glide_.active = true;
-        if (glide_.framesLeft > 0 && isVisible()) {
+        if (isVisible()) {
             glideTimer_.start();
             return;
         }
     }
-    glide_.active = true;
     FinishGlide();
 }
 
@@ -944,4 +1037,82 @@ void TMetaTree::SetStateImages(TMTImageList *list)
     MeasureAll();
     Relayout();
     PaintNodes(Root());
+}
+
+void TMetaTree::SetHideOverlappingLabels(bool v)
+{
+    if (v == hideOverlappingLabels_)
+        return;
+    hideOverlappingLabels_ = v;
+    PaintNodes(Root());
+}
+
+// --- keyboard ------------------------------------------------------------------------------
+
+void TMetaTree::SetFocusedNode(TMTNode *node)
+{
+    if (node == focused_)
+        return;
+    focused_ = node;
+    PaintNodes(Root());
+}
+
+void TMetaTree::RenderFocus(QPainter &painter)
+{
+    if (!focused_ || !hasFocus() || !IsShown(*focused_))
+        return;
+    const QRect box = focused_->LabelHidden && !focused_->Selected ? CompactBox(*focused_)
+                                                                   : ToQRect(focused_->TextRect);
+    QPen pen(ToQColor(selectedColor_));
+    pen.setStyle(Qt::DotLine);
+    pen.setWidth(2);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(-4, -4, 3, 3));
+    painter.setPen(ToQColor(lineColor_));
+}
+
+// The shown node nearest in the direction (dx, dy), within about 60 degrees of it; sideways
+// distance counts double, so the arrow keys follow the picture's rows and columns.
+TMTNode *TMetaTree::Neighbour(const TMTNode &from, int dx, int dy) const
+{
+    TMTNode *best = nullptr;
+    double bestScore = 0;
+    for (TMTNode *node : DrawnNodes()) {
+        if (node == &from || !IsShown(*node))
+            continue;
+        const double vx = node->ScreenX - from.ScreenX, vy = node->ScreenY - from.ScreenY;
+        const double along = vx * dx + vy * dy, across = std::abs(vx * dy - vy * dx);
+        if (along <= 0 || across > 1.75 * along)
+            continue;
+        const double score = along + 2 * across;
+        if (!best || score < bestScore) {
+            best = node;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+void TMetaTree::keyPressEvent(QKeyEvent *event)
+{
+    static const std::pair<int, QPoint> arrows[] = {{Qt::Key_Left, {-1, 0}},
+                                                    {Qt::Key_Right, {1, 0}},
+                                                    {Qt::Key_Up, {0, -1}},
+                                                    {Qt::Key_Down, {0, 1}}};
+    for (const auto &[key, direction] : arrows) {
+        if (event->key() != key)
+            continue;
+        if (!focused_ || !IsShown(*focused_))
+            SetFocusedNode(Root());
+        else if (TMTNode *next = Neighbour(*focused_, direction.x(), direction.y()))
+            SetFocusedNode(next);
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focused_) {
+        if (OnActivate)
+            OnActivate(this, focused_);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

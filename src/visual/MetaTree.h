@@ -8,8 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TMTHint;
 class TMTImageList;
@@ -45,8 +47,8 @@ public:
     const TMTGeometry &Geometry() const { return geom_; }
     int MarkerX() const { return markerX_; }
     int MarkerY() const { return markerY_; }
-    int PanX() const { return geom_.PanX; }
-    int PanY() const { return geom_.PanY; }
+    int PanX() const { return static_cast<int>(std::lround(geom_.PanX)); }
+    int PanY() const { return static_cast<int>(std::lround(geom_.PanY)); }
 
     // --- operations ---
     void BeginUpdate() override;
@@ -151,6 +153,19 @@ public:
     // A press and release of the left button on the control.
     std::function<void(TMetaTree *)> OnClick;
 
+    // Labels that would overlap one nearer the centre are left out at each paint; their nodes are
+    // drawn as small boxes whose label shows when the mouse rests on them. Off by default.
+    bool HideOverlappingLabels() const { return hideOverlappingLabels_; }
+    void SetHideOverlappingLabels(bool v);
+    // The nodes the last layout puts inside the drawing limit, in pre-order.
+    std::vector<TMTNode *> DrawnNodes() const;
+
+    // The node the arrow keys move a focus frame between (to the nearest shown neighbour in the
+    // arrow's direction); Enter raises OnActivate for it. The root when none was chosen.
+    TMTNode *FocusedNode() const { return focused_; }
+    void SetFocusedNode(TMTNode *node);
+    std::function<void(TMetaTree *, TMTNode *)> OnActivate;
+
     // Where the last left button release happened, in client coordinates.
     QPoint ClickPos() const { return clickPos_; }
 
@@ -169,6 +184,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // TMTTreeHost
@@ -183,10 +199,17 @@ private:
     void ResizeView(int width, int height);
     void Render(QPainter &painter);
     void RenderBackground(QPainter &painter);
-    void RenderEdges(QPainter &painter, TMTNode *node);
-    void RenderNodes(QPainter &painter, TMTNode *node);
+    template <typename Visit> static void ForEachReached(TMTNode *from, Visit visit);
+    void RenderEdges(QPainter &painter, TMTNode *from);
+    void RenderNodes(QPainter &painter, TMTNode *from);
     void RenderNode(QPainter &painter, TMTNode &node);
     void RenderMarker(QPainter &painter, TMTNode &root);
+    void RenderFocus(QPainter &painter);
+    TMTNode *Neighbour(const TMTNode &from, int dx, int dy) const;
+    void PlaceLabels(TMTNode *root);
+    void RenderCompact(QPainter &painter, const TMTNode &node);
+    static constexpr int CompactHalf = 4;
+    static QRect CompactBox(const TMTNode &node);
     void RenderSelection(QPainter &painter, const TMTNode &node, bool text, bool image, bool state);
     void DrawExpandSign(QPainter &painter, const TMTNode &node, int x, int y);
     void DrawEdge(QPainter &painter, QPoint from, QPoint to);
@@ -194,7 +217,12 @@ private:
     bool HasImage(const TMTNode &node) const;
     bool HasStateImage(const TMTNode &node) const;
     bool Contains(const TMTNode &node, int x, int y) const;
-    void ToggleExpandBox(TMTNode &node, int x, int y);
+    // True when the point was on the node's expand box (and the node was toggled).
+    bool ToggleExpandBox(TMTNode &node, int x, int y);
+    bool ExpandOne(TMTNode *node);
+    void StartViewDrag(int x, int y);
+    // The point, or where the line to it from the centre meets the 0.97 ellipse; none when not.
+    std::optional<QPoint> InsideRim(int x, int y) const;
     void EndMoving(int x, int y);
     void DragView(int x, int y);
     void DragNode(int x, int y);
@@ -206,24 +234,27 @@ private:
     TMTGeometry geom_;
     TMTHint *hint_ = nullptr;
     TMTNode *selected_ = nullptr;
+    TMTNode *focused_ = nullptr;
     int markerX_ = -1, markerY_ = -1;
     int updateCount_ = 1;
     bool destroying_ = false;
     QPixmap buffer_;
     bool bufferStale_ = true;
 
-    int basePanX_ = 0, basePanY_ = 0;
-    int dragStartX_ = 0, dragStartY_ = 0;
+    double basePanX_ = 0, basePanY_ = 0;
+    double dragStartX_ = 0, dragStartY_ = 0; // logical offset of the press point
     int grabX_ = 0, grabY_ = 0;
+    TMTNode *dragged_ = nullptr; // the word a view drag holds under the pointer
     bool viewDragging_ = false, nodeDragging_ = false;
     bool pressedHere_ = false;
+    QPoint pressPos_;
     QPoint clickPos_;
 
     struct TGlide
     {
         bool active = false;
-        int stepX = 0, stepY = 0;
-        int endX = 0, endY = 0;
+        double stepX = 0, stepY = 0;
+        double endX = 0, endY = 0;
         int framesLeft = 0;
     } glide_;
     QTimer glideTimer_;
@@ -248,6 +279,7 @@ private:
     TMTColor selectedColor_ = 255;      // red
     TMTSelectionType selectionType_ = TMTSelectionType::mtstPolyline;
     bool showBorder_ = true;
+    bool hideOverlappingLabels_ = false;
     TMTStyle style_ = TMTStyle::mtsBoth;
 
     friend class TMTHint;

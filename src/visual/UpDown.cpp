@@ -31,6 +31,11 @@ void TUpDown::SetPosition(int position)
 
 void TUpDown::Step(int delta)
 {
+    // A number typed into the edit is where the step starts from, not the last step's end.
+    bool typed = false;
+    const int value = buddy_->text().trimmed().toInt(&typed);
+    if (typed)
+        position_ = std::clamp(value, minimum_, maximum_);
     const int next = std::clamp(position_ + delta, minimum_, maximum_);
     if (next == position_)
         return;

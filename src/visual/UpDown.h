@@ -19,6 +19,7 @@ public:
     int Position() const { return position_; }
     // Sets the position without reporting or touching the edit.
     void SetPosition(int position);
+    // Steps from the number in the edit when it holds one, else from the position.
     void Step(int delta);
 
     std::function<void(int newPosition)> OnChanging;

@@ -8,6 +8,7 @@
 #include "MetaTree.h"
 #include "Settings.h"
 #include "UpDown.h"
+#include "WordNote.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -67,14 +68,7 @@ TfrmVisualThesaurus::TfrmVisualThesaurus(QWidget *owner, int mode) : TDictFrame(
     dict.UIFontChanged.Add({mode}, &TfrmVisualThesaurus::ArrangeBar, this);
     RefreshWord();
     metaTree_->hide();
-    const TDictSettings &settings = TDictSettings::Instance();
-    upDown1_->SetPosition(settings.GetHyperTreeVisualLevel1());
-    upDown2_->SetPosition(settings.GetHyperTreeVisualLevel2());
-    {
-        const QSignalBlocker quiet1(edtLevel1_), quiet2(edtLevel2_);
-        edtLevel1_->setText(QString::number(upDown1_->Position()));
-        edtLevel2_->setText(QString::number(upDown2_->Position()));
-    }
+    ShowStoredLimits();
     Panel2()->hide();
     ArrangeBar();
 }
@@ -125,6 +119,7 @@ void TfrmVisualThesaurus::BuildBar()
     row->addWidget(upDown2_);
     row->addStretch(1);
 
+    // By position: two contexts may have the same name.
     connect(comboBox_, &QComboBox::activated, this,
             [this] { Rebuild(TDictionaryList::Instance().GetLookupWord(), SelectedContext()); });
     upDown1_->OnChanging = [](int position) {
@@ -135,6 +130,10 @@ void TfrmVisualThesaurus::BuildBar()
     };
     connect(edtLevel1_, &QLineEdit::textChanged, this, [this] { LevelEdited(edtLevel1_, true); });
     connect(edtLevel2_, &QLineEdit::textChanged, this, [this] { LevelEdited(edtLevel2_, false); });
+    // A field left empty shows the stored limit again.
+    connect(edtLevel1_, &QLineEdit::editingFinished, this, [this] { LevelLeft(edtLevel1_, true); });
+    connect(edtLevel2_, &QLineEdit::editingFinished, this,
+            [this] { LevelLeft(edtLevel2_, false); });
 }
 
 void TfrmVisualThesaurus::BuildTree()
@@ -163,8 +162,13 @@ void TfrmVisualThesaurus::BuildTree()
     metaTree_->SetSelectionType(TMTSelectionType::mtstRectangle);
     metaTree_->SetShowMTBorder(false);
     metaTree_->SetStyle(TMTStyle::mtsText);
-    metaTree_->OnInfoTip = [](TMetaTree *, TMTNode *, QString &tip) { tip.clear(); };
+    metaTree_->SetHideOverlappingLabels(true);
+    metaTree_->OnInfoTip = [this](TMetaTree *, TMTNode *node, QString &tip) {
+        tip = node ? note_.Tip(node->Text(), KindName(*node)) : QString();
+    };
     metaTree_->OnClick = [this](TMetaTree *) { MetaTree1Click(); };
+    metaTree_->OnDblClick = [this](TMetaTree *, TMTNode *, int, int) { PickClickedWord(); };
+    metaTree_->OnActivate = [this](TMetaTree *, TMTNode *node) { WanderTo(node); };
     fill->addWidget(metaTree_);
 }
 
@@ -181,14 +185,16 @@ void TfrmVisualThesaurus::ShowTree(bool active)
     if (active == !metaTree_->isHidden())
         return;
     metaTree_->setVisible(active);
-    Rebuild(TDictionaryList::Instance().GetLookupWord(), QString());
+    if (active)
+        ShowStoredLimits(); // the other mode's panel may have changed them
+    Rebuild(TDictionaryList::Instance().GetLookupWord(), -1);
     FitDistance();
 }
 
 void TfrmVisualThesaurus::RefreshWord(QObject *)
 {
     if (!metaTree_->isHidden())
-        Rebuild(TDictionaryList::Instance().GetLookupWord(), QString());
+        Rebuild(TDictionaryList::Instance().GetLookupWord(), -1);
 }
 
 void TfrmVisualThesaurus::RefreshContext(QObject *)
@@ -197,12 +203,22 @@ void TfrmVisualThesaurus::RefreshContext(QObject *)
         Rebuild(TDictionaryList::Instance().GetLookupWord(), SelectedContext());
 }
 
-QString TfrmVisualThesaurus::SelectedContext() const
+int TfrmVisualThesaurus::SelectedContext() const
 {
-    return comboBox_->currentIndex() >= 0 ? comboBox_->currentText() : QString();
+    return comboBox_->currentIndex();
 }
 
-void TfrmVisualThesaurus::Rebuild(const QString &word, const QString &context)
+void TfrmVisualThesaurus::ShowStoredLimits()
+{
+    const TTreeLimits limits = StoredLimits();
+    const QSignalBlocker quiet1(edtLevel1_), quiet2(edtLevel2_);
+    upDown1_->SetPosition(limits.level1);
+    upDown2_->SetPosition(limits.level2);
+    edtLevel1_->setText(QString::number(limits.level1));
+    edtLevel2_->setText(QString::number(limits.level2));
+}
+
+void TfrmVisualThesaurus::Rebuild(const QString &word, int context)
 {
     builder_.Rebuild(metaTree_->Items(), word, context, StoredLimits());
     if (builder_.Refilled())
@@ -218,7 +234,7 @@ void TfrmVisualThesaurus::FillContextBox()
     for (const TThesaurusContext &context : builder_.Contexts())
         comboBox_->AddContext(context.word, context.kind);
     if (comboBox_->count() > 0)
-        comboBox_->setCurrentIndex(0);
+        comboBox_->setCurrentIndex(std::max(0, builder_.ShownContext()));
     // Wide enough for the kind column behind the longest context name.
     int kindWidth = 0;
     for (int i = 0; i < comboBox_->count(); ++i)
@@ -248,6 +264,37 @@ void TfrmVisualThesaurus::MetaTree1Click()
 {
     const QPoint at = metaTree_->ClickPos();
     TMTNode *node = metaTree_->GetNodeAt(at.x(), at.y());
+    // The double click that may follow finds the tree rebuilt around this word.
+    clickedWord_ = node ? node->Text() : QString();
+    WanderTo(node);
+}
+
+// A double click puts the word its first click was on into the verse editor.
+void TfrmVisualThesaurus::PickClickedWord()
+{
+    if (!clickedWord_.isEmpty())
+        TDictionaryList::Instance().SetPickedWord(clickedWord_);
+}
+
+QString TfrmVisualThesaurus::KindName(const TMTNode &node)
+{
+    if (!node.Parent())
+        return {};
+    switch (TThesaurusTree::KindOf(node)) {
+    case TTermKind::Synonym:
+        return {};
+    case TTermKind::Similar:
+        return tr("similar term");
+    case TTermKind::Generic:
+        return tr("generic term");
+    case TTermKind::Antonym:
+        return tr("antonym");
+    }
+    return {};
+}
+
+void TfrmVisualThesaurus::WanderTo(TMTNode *node)
+{
     TDictionaryList &dict = TDictionaryList::Instance();
     if (!node || node->Text() == dict.GetLookupWord())
         return;
@@ -269,10 +316,21 @@ void TfrmVisualThesaurus::LevelEdited(QLineEdit *edit, bool first)
         else
             settings.SetHyperTreeVisualLevel2(value);
         Rebuild(TDictionaryList::Instance().GetLookupWord(), SelectedContext());
-    } else {
+    } else if (!edit->text().isEmpty()) {
+        // Emptied, the field waits for the next key: Backspace then 7 in "4" is 7.
         edit->setText(QString::number(first ? settings.GetHyperTreeVisualLevel1()
                                             : settings.GetHyperTreeVisualLevel2()));
     }
+}
+
+void TfrmVisualThesaurus::LevelLeft(QLineEdit *edit, bool first)
+{
+    if (!edit->text().isEmpty())
+        return;
+    const QSignalBlocker quiet(edit);
+    const TDictSettings &settings = TDictSettings::Instance();
+    edit->setText(QString::number(first ? settings.GetHyperTreeVisualLevel1()
+                                        : settings.GetHyperTreeVisualLevel2()));
 }
 
 void TfrmVisualThesaurus::ArrangeBar(QObject *)

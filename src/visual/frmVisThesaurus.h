@@ -1,9 +1,11 @@
 #pragma once
 
+#include "AppFolders.h"
 #include "DictFrame.h"
 #include "PageAware.h"
 #include "Thesaurus.h"
 #include "ThesaurusTree.h"
+#include "WordNote.h"
 
 class QLabel;
 class QLineEdit;
@@ -45,11 +47,17 @@ protected:
 private:
     void BuildBar();
     void BuildTree();
-    void Rebuild(const QString &word, const QString &context);
+    // A context below 0 lists the word's contexts anew and shows the default one.
+    void Rebuild(const QString &word, int context);
     void FillContextBox();
-    QString SelectedContext() const;
+    int SelectedContext() const;
+    void ShowStoredLimits();
+    void LevelLeft(QLineEdit *edit, bool first);
     void FitDistance();
     void MetaTree1Click();
+    void WanderTo(TMTNode *node);
+    void PickClickedWord();
+    static QString KindName(const TMTNode &node);
     void LevelEdited(QLineEdit *edit, bool first);
     static TTreeLimits StoredLimits();
 
@@ -67,6 +75,8 @@ private:
     TThesaurus Thesaurus1;
     TThesaurusTree builder_{Thesaurus1};
     bool changing_ = false;
+    QString clickedWord_;
+    TWordNote note_{WordExplorerFile()};
 };
 
 // Registers the visual thesaurus with the panel factory.

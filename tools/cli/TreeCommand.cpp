@@ -9,9 +9,10 @@
 #include <QBuffer>
 
 const char *const TreeCommandHelp =
-    "  tree WORD [--context NAME] [--levels L1 L2]\n"
-    "                       the visual thesaurus tree of WORD as a text outline; L1 and L2\n"
-    "                       limit the two generations (default: settings.ini, else 4 and 7)\n";
+    "  tree WORD [--context N|NAME] [--levels L1 L2]\n"
+    "                       the visual thesaurus tree of WORD as a text outline; the context is\n"
+    "                       the Nth of the word's contexts (from 1) or the first so named; L1\n"
+    "                       and L2 limit the two generations (default: settings.ini, else 4, 7)\n";
 
 namespace {
 
@@ -55,6 +56,17 @@ QString ParseArgs(const QStringList &line, TTreeArgs &args)
     return {};
 }
 
+// A number from 1 picks by position (two contexts may share a name), else the first so named;
+// -1 when neither fits.
+int ContextIndex(const QString &asked, const QStringList &names)
+{
+    bool number = false;
+    const int position = asked.toInt(&number);
+    if (number && position >= 1 && position <= names.size())
+        return position - 1;
+    return static_cast<int>(names.indexOf(asked));
+}
+
 } // namespace
 
 int RunTreeCommand(const QStringList &line, const QString &dataDir, std::ostream &out,
@@ -75,19 +87,20 @@ int RunTreeCommand(const QStringList &line, const QString &dataDir, std::ostream
     TThesaurusTree builder(engine);
     TMTNodes nodes;
     // As in the panel: the word's contexts are listed first, then one of them may be chosen.
-    if (!builder.Rebuild(nodes, args.word, QString(), args.limits))
+    if (!builder.Rebuild(nodes, args.word, -1, args.limits))
         return kNothing;
     if (!args.context.isEmpty()) {
         QStringList names;
         for (const TThesaurusContext &context : builder.Contexts())
             names << context.word;
-        if (!names.contains(args.context)) {
+        const int index = ContextIndex(args.context, names);
+        if (index < 0) {
             err << "tolvane-cli: no context \"" << args.context.toStdString()
                 << "\"; the contexts are: " << names.join(QStringLiteral(", ")).toStdString()
-                << '\n';
+                << " (or their numbers, 1 to " << names.size() << ")\n";
             return kBadUsage;
         }
-        builder.Rebuild(nodes, args.word, args.context, args.limits);
+        builder.Rebuild(nodes, args.word, index, args.limits);
     }
     QBuffer outline;
     outline.open(QIODevice::WriteOnly);
