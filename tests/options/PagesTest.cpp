@@ -169,3 +169,22 @@ TEST_F(PagesTest, DictionaryPageChecksOneListAndKeepsAWorkingOne)
         EXPECT_EQ(messages.size(), c.refused ? 1 : 0);
     }
 }
+
+TEST_F(PagesTest, UiPageTurnsTheUpdateCheckOffAndOn)
+{
+    const struct
+    {
+        QByteArray stored;
+        bool shown;
+    } cases[] = {{"", true}, {"[MainForm]\r\nCheckForUpdates=0\r\n", false}};
+    for (const auto &c : cases) {
+        Settings(c.stored);
+        auto form = Form();
+        auto *page = PageOf<TUIOptions>(*form);
+        EXPECT_EQ(page->ckCheckUpdates()->isChecked(), c.shown) << c.stored.constData();
+        EXPECT_EQ(page->ckCheckUpdates()->text(), QStringLiteral("Check for updates at start"));
+        page->ckCheckUpdates()->click();
+        Ok(*form);
+        EXPECT_EQ(Store().GetCheckForUpdates(), !c.shown) << c.stored.constData();
+    }
+}
