@@ -5,6 +5,7 @@
 #include "DataModule.h"
 #include "DictEditor.h"
 #include "DictionaryList.h"
+#include "FrameAdvanced.h"
 #include "Icons.h"
 #include "Links.h"
 #include "OnlinePanels.h"
@@ -110,6 +111,11 @@ int RunProgram(QApplication &app, const QString &document)
     window->show();
     if (!document.isEmpty())
         QTimer::singleShot(0, window, [window, document] { window->OpenDocument(document); });
+    // After the first activation's new document and the one asked for.
+    QTimer::singleShot(0, window, [window] {
+        if (auto *frame = qobject_cast<TFrameAdvanced *>(window->FrameAdvanced()))
+            frame->OfferRecovery();
+    });
     const int status = app.exec();
     TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);
