@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -27,9 +30,30 @@ public:
 
 TDocumentCommands::TDocumentCommands(TDictEditor *editor)
     : editor_(editor), lineEnds_(std::make_unique<TLineEnds>(editor->document()))
-{}
+{
+    watch_.OnChange = [this] { CheckDisk(); };
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(RecoveryDelayMs);
+    QObject::connect(&recoveryTimer_, &QTimer::timeout, &recoveryTimer_,
+                     [this] { WriteRecovery(); });
+    QTextDocument *document = editor_->document();
+    QObject::connect(document, &QTextDocument::contentsChanged, &recoveryTimer_,
+                     [this] { EditorChanged(); });
+    QObject::connect(document, &QTextDocument::modificationChanged, &recoveryTimer_,
+                     [this](bool modified) {
+                         if (modified)
+                             return EditorChanged();
+                         DropRecovery();
+                     });
+}
 
-TDocumentCommands::~TDocumentCommands() = default;
+// Text still unsaved when the window goes without its close question (the session ends) stays
+// for the next start.
+TDocumentCommands::~TDocumentCommands()
+{
+    if (recovery_ && !(open_ && editor_->Modified()))
+        recovery_->Remove();
+}
 
 bool TDocumentCommands::Execute(const QObject *action)
 {
@@ -81,12 +105,12 @@ bool TDocumentCommands::OpenFrom(const QString &folder)
 // it was.
 bool TDocumentCommands::Open(const QString &path)
 {
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        ReportError(QObject::tr("Cannot open file \"%1\": %2.").arg(path, probe.errorString()));
+    try {
+        TDocumentFile::CheckReadable(path);
+    } catch (const std::runtime_error &error) {
+        ReportError(QString::fromStdString(error.what()));
         return false;
     }
-    probe.close();
     if (!QuerySave())
         return false;
     QString text;
@@ -155,8 +179,10 @@ bool TDocumentCommands::Close()
         return false;
     editor_->clear();
     editor_->SetModified(false);
+    DropRecovery(); // also when clearing reset the flag without a word
     TDictSettings::Instance().AddToFileHistory(fileName_);
     SetFileName(QString());
+    watch_.Watch(QString());
     format_ = TDocumentFormat();
     SetReadOnly(false);
     editor_->hide();
@@ -185,6 +211,9 @@ bool TDocumentCommands::QuerySave()
 // A failed write reports the error and leaves the name, the text and the modified flag alone.
 bool TDocumentCommands::Write(const QString &path)
 {
+    if (path == fileName_ && watch_.ChangedSinceRead() && AskSaveOverChange &&
+        !AskSaveOverChange(path))
+        return false;
     TDocumentFormat format = format_;
     format.LineEnds = lineEnds_->Collect(format.LineEnd);
     try {
@@ -195,6 +224,7 @@ bool TDocumentCommands::Write(const QString &path)
     }
     format_ = format; // the encoding may have changed to hold the text
     format_.LineEnds.clear();
+    watch_.Watch(path);
     editor_->SetModified(false);
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
     return true;
@@ -205,14 +235,20 @@ void TDocumentCommands::Show(const QString &text, const QString &fileName,
 {
     editor_->show();
     SetOpen(true);
+    SetFileName(fileName);
+    Fill(text, format);
+    editor_->setFocus();
+}
+
+void TDocumentCommands::Fill(const QString &text, const TDocumentFormat &format)
+{
     editor_->setPlainText(text);
     lineEnds_->Apply(format.LineEnds, format.LineEnd);
     format_ = format;
     format_.LineEnds.clear(); // the paragraphs hold them now
-    SetFileName(fileName);
+    watch_.Watch(fileName_);
     editor_->SetModified(false);
     ExecuteAppAction(QStringLiteral("actUpdateInfo"));
-    editor_->setFocus();
 }
 
 // The raw text, not toPlainText(), which turns no-break spaces into spaces.
@@ -234,4 +270,126 @@ void TDocumentCommands::SetOpen(bool open)
     open_ = open;
     if (DocumentOpenChanged)
         DocumentOpenChanged(open);
+}
+
+// --- changes on disk -----------------------------------------------------------------------
+
+void TDocumentCommands::CheckDisk()
+{
+    if (!open_ || fileName_.isEmpty() || checking_ || !watch_.ChangedSinceSeen())
+        return;
+    if (QApplication::activeModalWidget()) {
+        watch_.Retry(); // not under another question
+        return;
+    }
+    const QScopedValueRollback checking(checking_, true);
+    const QString name = QFileInfo(fileName_).fileName();
+    if (!watch_.Exists()) {
+        watch_.MarkSeen();
+        editor_->SetModified(true); // the text is nowhere else now
+        Note(QObject::tr("\"%1\" was deleted by another program; Save writes it again.").arg(name));
+        return;
+    }
+    if (editor_->Modified() && !(AskReload && AskReload(fileName_))) {
+        watch_.MarkSeen();
+        return;
+    }
+    if (Reload())
+        Note(QObject::tr("\"%1\" was changed by another program and has been reloaded.").arg(name));
+}
+
+// The caret and the view stay where they were, as far as the new text reaches.
+bool TDocumentCommands::Reload()
+{
+    QString text;
+    TDocumentFormat format;
+    if (!Read(fileName_, text, format)) {
+        watch_.MarkSeen();
+        return false;
+    }
+    const int caret = editor_->textCursor().position();
+    const int scroll = editor_->verticalScrollBar()->value();
+    Fill(text, format); // the page shown and the focus stay as they are
+    SetReadOnly(!format.Keepable);
+    QTextCursor cursor = editor_->textCursor();
+    cursor.setPosition(std::min(caret, editor_->document()->characterCount() - 1));
+    editor_->setTextCursor(cursor);
+    editor_->verticalScrollBar()->setValue(scroll);
+    return true;
+}
+
+void TDocumentCommands::Note(const QString &note)
+{
+    if (ShowNote)
+        ShowNote(note);
+}
+
+// --- recovery ------------------------------------------------------------------------------
+
+TRecoveryStore &TDocumentCommands::Recovery()
+{
+    if (!recovery_)
+        recovery_ = std::make_unique<TRecoveryStore>();
+    return *recovery_;
+}
+
+void TDocumentCommands::EditorChanged()
+{
+    if (!open_ || !editor_->Modified())
+        return;
+    if (!recoveryTimer_.isActive())
+        unsavedSince_.start();
+    if (unsavedSince_.elapsed() >= RecoveryMaxDelayMs)
+        WriteRecovery();
+    else
+        recoveryTimer_.start();
+}
+
+void TDocumentCommands::DropRecovery()
+{
+    recoveryTimer_.stop();
+    if (recovery_)
+        recovery_->Remove();
+}
+
+void TDocumentCommands::WriteRecovery()
+{
+    recoveryTimer_.stop();
+    if (open_ && editor_->Modified())
+        Recovery().Write(fileName_, EditorText());
+}
+
+void TDocumentCommands::OfferRecovery()
+{
+    if (!AskRecover)
+        return;
+    for (const TRecoveryStore::TEntry &entry : Recovery().Orphans()) {
+        if (!AskRecover(entry)) {
+            Recovery().Drop(entry);
+            continue;
+        }
+        if (!QuerySave())
+            continue; // offered again at the next start
+        Recover(entry);
+        Recovery().Drop(entry);
+    }
+}
+
+// The file itself is read only for its encoding and line ends; nothing is written to it.
+void TDocumentCommands::Recover(const TRecoveryStore::TEntry &entry)
+{
+    TDocumentFormat format;
+    if (!entry.document.isEmpty()) {
+        try {
+            TDocumentFile::Decode(TDocumentFile::ReadBytes(entry.document), format);
+        } catch (const std::runtime_error &) {
+            format = TDocumentFormat(); // gone or unreadable: Save writes it anew
+        }
+        format.LineEnds.clear();
+        format.Keepable = true;
+    }
+    Show(entry.text, entry.document, format);
+    SetReadOnly(false);
+    editor_->SetModified(true);
+    WriteRecovery(); // this run's own copy, before the old one goes
 }

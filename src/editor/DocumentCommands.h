@@ -1,10 +1,14 @@
 #pragma once
 
+#include "DiskWatch.h"
 #include "DocumentFile.h"
 #include "LineEnds.h"
+#include "Recovery.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -27,11 +31,16 @@ struct TDocumentActions
 };
 
 // The verse editor's one document: New, Open, Save, Save As and Close with the
-// "Save changes?" question. The questions, the file dialogs and the error boxes go through the
+// "Save changes?" question. The file is watched for changes by other programs, and unsaved text
+// is kept in a recovery file RecoveryDelayMs after the last edit (RecoveryMaxDelayMs at most
+// while typing goes on). The questions, the file dialogs and the error boxes go through the
 // hooks, so tests can answer them.
 class TDocumentCommands
 {
 public:
+    static constexpr int RecoveryDelayMs = 3000;
+    static constexpr int RecoveryMaxDelayMs = 30000;
+
     explicit TDocumentCommands(TDictEditor *editor);
     ~TDocumentCommands();
 
@@ -43,6 +52,14 @@ public:
     // cancelled.
     std::function<QString(const QString &folder, bool save)> ChooseFile;
     std::function<void(const QString &message)> ReportError;
+    // "Reload" (true) or "Keep Mine" (false) when another program changed the file under edits.
+    std::function<bool(const QString &path)> AskReload;
+    // Whether to save over a file another program changed since it was read; saves when unset.
+    std::function<bool(const QString &path)> AskSaveOverChange;
+    // "Recover" (true) or "Discard" (false) for text a run that is gone left unsaved.
+    std::function<bool(const TRecoveryStore::TEntry &entry)> AskRecover;
+    // A short note for the status bar.
+    std::function<void(const QString &note)> ShowNote;
     // Runs after the file name changed, and when a document opens (true) or closes (false).
     std::function<void()> FileNameChanged;
     std::function<void(bool open)> DocumentOpenChanged;
@@ -62,6 +79,15 @@ public:
     // False when the user cancelled or the save failed; the document then stays as it was.
     bool Close();
 
+    // Compares the file with what the editor last read or wrote: reloads an unedited document
+    // (with a note), asks under edits, keeps the text of a deleted file as modified.
+    void CheckDisk();
+    // Offers the unsaved text of runs that ended without saving it.
+    void OfferRecovery();
+    TRecoveryStore &Recovery();
+    TDiskWatch &DiskWatch() { return watch_; }
+    void SetRecoveryDelay(int ms) { recoveryTimer_.setInterval(ms); }
+
     bool IsOpen() const { return open_; }
     bool IsReadOnly() const { return readOnly_; }
     QString FileName() const { return fileName_; }
@@ -74,9 +100,16 @@ private:
     bool SavesInPlace() const;
     bool Write(const QString &path);
     void Show(const QString &text, const QString &fileName, const TDocumentFormat &format);
+    void Fill(const QString &text, const TDocumentFormat &format);
     QString EditorText() const;
     void SetOpen(bool open);
     void SetReadOnly(bool readOnly);
+    bool Reload();
+    void Recover(const TRecoveryStore::TEntry &entry);
+    void EditorChanged();
+    void WriteRecovery();
+    void DropRecovery();
+    void Note(const QString &note);
 
     TDictEditor *editor_;
     TDocumentActions actions_;
@@ -85,4 +118,9 @@ private:
     TDocumentFormat format_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool checking_ = false;
+    TDiskWatch watch_;
+    std::unique_ptr<TRecoveryStore> recovery_; // made when first needed
+    QTimer recoveryTimer_;
+    QElapsedTimer unsavedSince_;
 };

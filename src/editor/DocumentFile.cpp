@@ -12,9 +12,11 @@
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -30,10 +32,11 @@ const QByteArray Utf16BeBom("\xFE\xFF");
     throw std::runtime_error(message.toStdString());
 }
 
+QString SystemReason(int error);
+
 [[noreturn]] void FailSave(const QString &path, int error)
 {
-    Fail(QObject::tr("Cannot save file \"%1\": %2.")
-             .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+    Fail(QObject::tr("Cannot save file \"%1\": %2.").arg(path, SystemReason(error)));
 }
 
 QByteArray EncodeEightBit(const QString &text, TEncoding encoding)
@@ -105,6 +108,93 @@ mode_t NewFileMode()
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString NotRegular(const QString &path)
+{
+    return QObject::tr("\"%1\" is not a regular file.").arg(QFileInfo(path).fileName());
+}
+
+// The bytes from the start of an open file, which then ends with them.
+int Overwrite(int fd, const QByteArray &bytes)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return errno;
+    if (const int error = WriteAll(fd, bytes))
+        return error;
+    if (::ftruncate(fd, off_t(bytes.size())) != 0)
+        return errno;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The temporary file's owner, group, mode and extended attributes made the old file's; the
+// first failure's error number, 0 when all were copied.
+int CopyIdentity(int fd, const QByteArray &name, const struct stat &old)
+{
+    struct stat now = {};
+    if (::fstat(fd, &now) != 0)
+        return errno;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return errno;
+    // After the owner: a change of owner clears the set-id bits.
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        return errno;
+    const ssize_t size = ::listxattr(name.constData(), nullptr, 0);
+    if (size < 0)
+        return errno == ENOTSUP ? 0 : errno;
+    QByteArray names(size, '\0');
+    const ssize_t got = ::listxattr(name.constData(), names.data(), size_t(names.size()));
+    if (got < 0)
+        return errno;
+    for (const QByteArray &key : names.left(got).split('\0')) {
+        if (key.isEmpty())
+            continue;
+        const ssize_t length = ::getxattr(name.constData(), key.constData(), nullptr, 0);
+        QByteArray value(std::max<ssize_t>(length, 0), '\0');
+        if (length < 0 ||
+            ::getxattr(name.constData(), key.constData(), value.data(), size_t(length)) < 0 ||
+            ::fsetxattr(fd, key.constData(), value.constData(), size_t(value.size()), 0) != 0)
+            return errno;
+    }
+    return 0;
+}
+
+// A file made beside another, removed with the object unless kept.
+struct TTempFile
+{
+    explicit TTempFile(const QByteArray &beside)
+    {
+        const qsizetype slash = beside.lastIndexOf('/');
+        name = beside.left(slash + 1) + '.' + beside.mid(slash + 1) + ".XXXXXX";
+        fd = ::mkstemp(name.data());
+        done = fd < 0;
+    }
+    ~TTempFile() { Remove(); }
+    TTempFile(const TTempFile &) = delete;
+    TTempFile &operator=(const TTempFile &) = delete;
+
+    int Close() { return fd >= 0 && ::close(std::exchange(fd, -1)) != 0 ? errno : 0; }
+    void Remove()
+    {
+        Close();
+        if (!std::exchange(done, true))
+            ::unlink(name.constData());
+    }
+    void Keep()
+    {
+        Close();
+        done = true;
+    }
+
+    QByteArray name;
+    int fd = -1;
+    bool done = false;
+};
 } // namespace
 
 QString TDocumentFile::LineEndText(TLineEnd end)
@@ -245,17 +335,58 @@ QByteArray TDocumentFile::Encode(const QString &text, TDocumentFormat &format)
 
 QByteArray TDocumentFile::ReadBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        Fail(QObject::tr("Cannot open file \"%1\": %2.").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(QObject::tr("Cannot read file \"%1\": %2.").arg(path, file.errorString()));
+    const int fd = OpenRegular(path);
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            Fail(QObject::tr("Cannot read file \"%1\": %2.").arg(path, SystemReason(error)));
+        }
+        bytes.append(buffer, got);
+    }
+    ::close(fd);
     return bytes;
 }
 
-// A temporary file beside the target takes the bytes and is renamed over it. Plain system
-// calls rather than QSaveFile, whose messages lose the system's reason ("Unknown error").
+void TDocumentFile::CheckReadable(const QString &path)
+{
+    ::close(OpenRegular(path));
+}
+
+// Opened without waiting, so that a pipe without a writer or a device cannot hang the program;
+// only then is it asked what it is.
+int TDocumentFile::OpenRegular(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info = {};
+    if (fd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all.
+        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            Fail(QObject::tr("Cannot open file \"%1\": %2").arg(path, NotRegular(path)));
+        Fail(QObject::tr("Cannot open file \"%1\": %2.").arg(path, SystemReason(error)));
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        Fail(QObject::tr("Cannot open file \"%1\": %2").arg(path, NotRegular(path)));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// A temporary file beside the target takes the bytes and is renamed over it, once it has the
+// old file's owner, group, mode and extended attributes (access lists among them). Where it
+// cannot have them, or where the file has other names (hard links) that a rename would leave
+// behind, the file is written in place instead. Plain system calls rather than QSaveFile, whose
+// messages lose the system's reason ("Unknown error").
 void TDocumentFile::WriteBytes(const QString &path, const QByteArray &bytes)
 {
     // Through a link, the file it names is replaced, not the link.
@@ -264,22 +395,66 @@ void TDocumentFile::WriteBytes(const QString &path, const QByteArray &bytes)
     const QByteArray name = QFile::encodeName(target);
     struct stat old = {};
     const bool exists = ::stat(name.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        Fail(QObject::tr("Cannot save file \"%1\": %2").arg(path, NotRegular(path)));
     if (exists && ::access(name.constData(), W_OK) != 0)
         FailSave(path, errno);
-    QByteArray temp = QFile::encodeName(QFileInfo(target).absolutePath() + u'/' + u'.' +
-                                        QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    if (exists && old.st_nlink > 1)
+        return WriteInPlace(path, name, bytes);
+    TTempFile temp(name);
+    if (temp.fd < 0)
         FailSave(path, errno);
-    int error = ::fchmod(fd, exists ? old.st_mode & 07777 : NewFileMode()) == 0 ? 0 : errno;
+    if (exists && CopyIdentity(temp.fd, name, old) != 0) {
+        temp.Remove();
+        return WriteInPlace(path, name, bytes);
+    }
+    int error = exists || ::fchmod(temp.fd, NewFileMode()) == 0 ? 0 : errno;
     if (!error)
-        error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temp.constData(), name.constData()) != 0)
+        error = WriteAll(temp.fd, bytes);
+    if (!error)
+        error = temp.Close();
+    if (!error && ::rename(temp.name.constData(), name.constData()) != 0)
         error = errno;
     if (error) {
-        ::unlink(temp.constData());
+        temp.Remove();
         FailSave(path, error);
     }
+    temp.Keep();
+}
+
+// The old bytes go to a backup beside the file first; should the write fail, they are put back,
+// and where even that fails the backup stays and the message names it.
+void TDocumentFile::WriteInPlace(const QString &path, const QByteArray &name,
+                                 const QByteArray &bytes)
+{
+    const QByteArray old = ReadBytes(path);
+    TTempFile backup(name);
+    if (backup.fd < 0)
+        FailSave(path, errno);
+    int error = ::fchmod(backup.fd, S_IRUSR | S_IWUSR) == 0 ? WriteAll(backup.fd, old) : errno;
+    if (!error)
+        error = backup.Close();
+    if (error) {
+        backup.Remove();
+        FailSave(path, error);
+    }
+    const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        backup.Remove();
+        FailSave(path, error);
+    }
+    error = Overwrite(fd, bytes);
+    const bool restored = !error || Overwrite(fd, old) == 0;
+    ::close(fd);
+    if (restored)
+        backup.Remove();
+    else
+        backup.Keep();
+    if (!error)
+        return;
+    if (restored)
+        FailSave(path, error);
+    Fail(QObject::tr("Cannot save file \"%1\": %2. Its previous text is kept in \"%3\".")
+             .arg(path, SystemReason(error), QFile::decodeName(backup.name)));
 }

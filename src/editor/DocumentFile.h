@@ -47,12 +47,17 @@ public:
     // characters.
     static QByteArray Encode(const QString &text, TDocumentFormat &format);
     static QString LineEndText(TDocumentFormat::TLineEnd end);
-    // Both throw std::runtime_error with a message fit for the user. A write replaces the file
-    // only once every byte is on disk, so a failed one leaves the old file as it was.
+    // These throw std::runtime_error with a message fit for the user. Only regular files are
+    // read or written: a pipe, a device, a socket or a folder is refused without waiting on it.
+    // A write keeps the file's owner, group, mode, extended attributes and hard links, and
+    // leaves the old file as it was when it fails.
     static QByteArray ReadBytes(const QString &path);
+    static void CheckReadable(const QString &path);
     static void WriteBytes(const QString &path, const QByteArray &bytes);
 
 private:
+    static int OpenRegular(const QString &path);
+    static void WriteInPlace(const QString &path, const QByteArray &name, const QByteArray &bytes);
     static bool DecodeUtf8(const QByteArray &bytes, QString &text);
     static QString DecodeEightBit(const QByteArray &bytes, TDocumentFormat &format);
     static QString SplitLines(const QString &raw, TDocumentFormat &format);

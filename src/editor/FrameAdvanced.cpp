@@ -26,10 +26,14 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QVBoxLayout>
@@ -65,6 +69,25 @@ QFont MeterFont(const QFont &base)
     else
         font.setPointSizeF(base.pointSizeF());
     return font;
+}
+
+// A question with two answers of its own; true for the first. The second is the default, so a
+// key meant for the verse cannot pick the first.
+bool Choose(QWidget *parent, const QString &question, const QString &first, const QString &second,
+            bool firstIsDefault = false)
+{
+    QMessageBox box(QMessageBox::Question, QString(), question, QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(firstIsDefault ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString ShownName(const QString &path)
+{
+    return path.isEmpty() ? TFrameAdvanced::tr("Untitled") : QFileInfo(path).fileName();
 }
 
 QStringList ReadLines(const QString &path)
@@ -489,6 +512,31 @@ void TFrameAdvanced::ConnectDocuments()
         return ChooseFile(folder, save);
     };
     documents_->ReportError = [this](const QString &message) { ReportError(message); };
+    documents_->AskReload = [this](const QString &path) {
+        return Choose(this,
+                      tr("The file \"%1\" was changed by another program. Reload it and lose your "
+                         "changes, or keep yours?")
+                          .arg(ShownName(path)),
+                      tr("Reload"), tr("Keep Mine"));
+    };
+    documents_->AskSaveOverChange = [this](const QString &path) {
+        return Choose(this,
+                      tr("The file \"%1\" was changed by another program since it was read. Save "
+                         "your text over it?")
+                          .arg(ShownName(path)),
+                      tr("Save"), tr("Cancel"));
+    };
+    documents_->AskRecover = [this](const TRecoveryStore::TEntry &entry) {
+        return Choose(this,
+                      tr("Recover the unsaved text of \"%1\" from %2?")
+                          .arg(ShownName(entry.document),
+                               entry.time.toLocalTime().toString(QStringLiteral("HH:mm"))),
+                      tr("Recover"), tr("Discard"), true);
+    };
+    documents_->ShowNote = [this](const QString &note) {
+        if (auto *main = qobject_cast<QMainWindow *>(window()))
+            main->statusBar()->showMessage(note, NoteMs);
+    };
     documents_->FileNameChanged = [] { ExecuteAppAction(QStringLiteral("actFileNameChange")); };
     documents_->DocumentOpenChanged = [this](bool open) {
         alignPanel_->setVisible(open); // the gutters belong to the document, not the page
@@ -569,6 +617,11 @@ void TFrameAdvanced::Initialize(int)
 bool TFrameAdvanced::CloseQuery()
 {
     return !documents_->IsOpen() || documents_->Close();
+}
+
+void TFrameAdvanced::OfferRecovery()
+{
+    documents_->OfferRecovery();
 }
 
 void TFrameAdvanced::ShowEditor()

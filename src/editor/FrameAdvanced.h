@@ -31,6 +31,8 @@ class TFrameAdvanced : public QWidget, public TTabStyled, public TVerseGutters
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
 
 public:
+    static constexpr int NoteMs = 10000; // how long a note stays in the status bar
+
     // actionEvent: the data module's action notification (may be null, then no actions arrive).
     TFrameAdvanced(QWidget *parent, TEvent *actionEvent);
     ~TFrameAdvanced() override;
@@ -44,6 +46,8 @@ public:
 
     Q_INVOKABLE void Initialize(int mode);
     Q_INVOKABLE bool CloseQuery();
+    // At program start: offers the text that runs which are gone left unsaved.
+    void OfferRecovery();
     QString FileName() const;
     void SetFileName(const QString &name);
     TDocumentCommands *Documents() const { return documents_.get(); }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -95,9 +96,10 @@ void TUpdateCheckThread::run()
 
 QByteArray TUpdateCheckThread::Fetch()
 {
+    const QDeadlineTimer deadline(deadlineMs_);
     QTcpSocket socket;
     socket.connectToHost(host_, port_);
-    const QDeadlineTimer connectDeadline(ConnectTimeoutMs);
+    const QDeadlineTimer connectDeadline(std::min<qint64>(ConnectTimeoutMs, deadlineMs_));
     while (!socket.waitForConnected(StepMs))
         if (isInterruptionRequested() || connectDeadline.hasExpired() ||
             socket.state() == QAbstractSocket::UnconnectedState)
@@ -106,7 +108,10 @@ QByteArray TUpdateCheckThread::Fetch()
     QByteArray response;
     QElapsedTimer idle;
     idle.start();
+    // Every chunk restarts the idle time-out, so only the deadline ends a server that dribbles.
     while (!isInterruptionRequested() && idle.elapsed() < ReadTimeoutMs) {
+        if (deadline.hasExpired())
+            return QByteArray();
         if (socket.waitForReadyRead(StepMs)) {
             response += socket.readAll();
             idle.restart();

@@ -21,12 +21,16 @@ public:
         "/Zeza_Zodizav_Idozazuzad/Download_Now/-Private/version.html";
     static constexpr int ConnectTimeoutMs = 3000;
     static constexpr int ReadTimeoutMs = 1000;
+    // The whole check, however slowly a server sends: a check still running then ends silently.
+    static constexpr int DeadlineMs = 30000;
 
     TUpdateCheckThread(const QString &host, quint16 port, QObject *parent = nullptr);
     // Stops the check first (see Stop).
     ~TUpdateCheckThread() override;
 
     std::function<void()> OnNewerVersion;
+    // Before Start; tests shorten it.
+    void SetDeadline(int ms) { deadlineMs_ = ms; }
 
     // Ends the check and waits for it: within a fraction of a second, and without deadlock
     // should the check be waiting for OnNewerVersion to be run.
@@ -46,4 +50,5 @@ private:
 
     QString host_;
     quint16 port_;
+    int deadlineMs_ = DeadlineMs;
 };

@@ -1,6 +1,7 @@
 #include "frmUpdate.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,10 +21,41 @@ TfrmUpdate::TfrmUpdate(QWidget *parent)
     auto *buttons = new QHBoxLayout;
     update_ = new QPushButton(tr("&Update Now!"), this);
     later_ = new QPushButton(tr("&Later"), this);
-    update_->setDefault(true);
+    update_->setAutoDefault(false);
+    update_->setFocusPolicy(Qt::NoFocus);
+    later_->setDefault(true);
     buttons->addWidget(update_);
     buttons->addWidget(later_);
     column->addLayout(buttons);
     connect(update_, &QPushButton::clicked, this, &QDialog::accept);
     connect(later_, &QPushButton::clicked, this, &QDialog::reject);
+    guard_.setSingleShot(true);
+    guard_.setInterval(GuardMs);
+    connect(&guard_, &QTimer::timeout, this, &TfrmUpdate::EndGuard);
+}
+
+// Disabled buttons answer neither Space, Enter nor their shortcuts.
+void TfrmUpdate::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    update_->setEnabled(false);
+    later_->setEnabled(false);
+    guard_.start();
+}
+
+// Escape too would close the window before the user has read it.
+void TfrmUpdate::keyPressEvent(QKeyEvent *event)
+{
+    if (Guarded()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmUpdate::EndGuard()
+{
+    update_->setEnabled(true);
+    later_->setEnabled(true);
+    later_->setFocus();
 }

@@ -86,6 +86,9 @@ public:
     bool GetUITabsAsButtons() const;
     void SetUITabsAsButtons(bool v);
     bool GetEnableUIFonts() const;
+    // Whether the program looks for a newer version once per run.
+    bool GetCheckForUpdates() const;
+    void SetCheckForUpdates(bool v);
     bool GetUseDefaultPanelPos() const;
     void SetUseDefaultPanelPos(bool v);
     // Raw sides: whether the stored text is exactly "Right".

@@ -142,6 +142,11 @@ int RunProgram(QApplication &app, const QString &document)
     window->show();
     if (!document.isEmpty())
         QTimer::singleShot(0, window, [window, document] { OpenNamedDocument(window, document); });
+    // After the first activation's new document and the one asked for.
+    QTimer::singleShot(0, window, [window] {
+        if (auto *frame = qobject_cast<TFrameAdvanced *>(window->FrameAdvanced()))
+            frame->OfferRecovery();
+    });
     const int status = app.exec();
     TfrmRhymeDict::UpdateCheckHook = [] {};
     EndProgram(program);

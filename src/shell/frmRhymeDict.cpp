@@ -469,7 +469,7 @@ void TfrmRhymeDict::closeEvent(QCloseEvent *event)
 void TfrmRhymeDict::UpdateTimerTimer()
 {
     updateTimer_.stop();
-    if (UpdateCheckHook)
+    if (UpdateCheckHook && TDictSettings::Instance().GetCheckForUpdates())
         UpdateCheckHook();
 }
 

@@ -7,11 +7,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -215,4 +223,170 @@ TEST(DocumentFileTest, SaveFailuresGiveTheSystemsReasonAndKeepTheOldFile)
     if (full == "skip")
         GTEST_SKIP() << "no file system of our own can be mounted here";
     EXPECT_EQ(full, expected + "No space left on device. (kept)");
+}
+
+namespace {
+struct TIdentity
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    mode_t mode = 0;
+    nlink_t links = 0;
+    ino_t inode = 0;
+};
+
+TIdentity IdentityOf(const QString &path)
+{
+    struct stat info = {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return {info.st_uid, info.st_gid, mode_t(info.st_mode & 07777), info.st_nlink, info.st_ino};
+}
+
+// The value of a user attribute; "<none>" without it, "<unsupported>" where the file system
+// has none.
+std::string Attribute(const QString &path)
+{
+    char value[64];
+    const ssize_t got =
+        ::getxattr(QFile::encodeName(path).constData(), "user.tolvane", value, sizeof value);
+    if (got < 0)
+        return errno == ENOTSUP ? "<unsupported>" : "<none>";
+    return std::string(value, std::size_t(got));
+}
+} // namespace
+
+// As root, which may give a file to anyone.
+TEST(DocumentFileTest, SaveKeepsTheFilesOwnerGroupModeAttributesAndLinks)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give files to other users";
+    const struct
+    {
+        const char *what;
+        uid_t uid;
+        gid_t gid;
+        mode_t mode;
+        bool linked;
+    } cases[] = {
+        {"another user's file", 1234, 5678, 0640, false},
+        {"a hard-linked file", 0, 0, 0604, true},
+        {"another user's hard-linked file", 4321, 8765, 0660, true},
+        {"a set-group-id file of another user", 1234, 5678, 02750, false},
+    };
+    for (const auto &c : cases) {
+        TempDir dir;
+        const QString path = dir.file(QStringLiteral("poem.txt"));
+        const QString second = dir.file(QStringLiteral("second name.txt"));
+        Put(path, "old verse");
+        const QByteArray name = QFile::encodeName(path);
+        ASSERT_EQ(::chown(name.constData(), c.uid, c.gid), 0);
+        ASSERT_EQ(::chmod(name.constData(), c.mode), 0);
+        if (c.linked)
+            ASSERT_EQ(::link(name.constData(), QFile::encodeName(second).constData()), 0);
+        ::setxattr(name.constData(), "user.tolvane", "kept", 4, 0);
+        const std::string attribute = Attribute(path);
+        const TIdentity before = IdentityOf(path);
+
+        TDocumentFile::WriteBytes(path, "new verse, longer than the old");
+
+        const TIdentity after = IdentityOf(path);
+        EXPECT_EQ(Get(path), QByteArray("new verse, longer than the old")) << c.what;
+        EXPECT_EQ(after.uid, c.uid) << c.what;
+        EXPECT_EQ(after.gid, c.gid) << c.what;
+        EXPECT_EQ(after.mode, c.mode) << c.what;
+        EXPECT_EQ(after.links, c.linked ? 2u : 1u) << c.what;
+        EXPECT_EQ(Attribute(path), attribute) << c.what;
+        if (c.linked) {
+            EXPECT_EQ(after.inode, before.inode) << c.what;
+            EXPECT_EQ(IdentityOf(second).inode, after.inode) << c.what;
+            EXPECT_EQ(Get(second), Get(path)) << c.what;
+        }
+        QStringList expected{QStringLiteral("poem.txt")};
+        if (c.linked)
+            expected << QStringLiteral("second name.txt");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected)
+            << c.what << ": no temporary file or backup is left";
+    }
+}
+
+// A user who may write the file but not give a copy its group: the file is written in place.
+TEST(DocumentFileTest, ASaveThatCannotCopyTheGroupWritesInPlace)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a user who is not in the file's group";
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("shared.txt"));
+    Put(path, "old verse that is long");
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    ASSERT_EQ(::chown(name.constData(), 65534, 1234), 0);
+    ASSERT_EQ(::chmod(name.constData(), 0664), 0);
+    const TIdentity before = IdentityOf(path);
+    const std::string result = InChild([&]() -> std::string {
+        if (!DropRoot())
+            return "no user to be";
+        try {
+            TDocumentFile::WriteBytes(path, "short");
+        } catch (const std::runtime_error &error) {
+            return error.what();
+        }
+        return "saved";
+    });
+    EXPECT_EQ(result, "saved");
+    const TIdentity after = IdentityOf(path);
+    EXPECT_EQ(Get(path), QByteArray("short"));
+    EXPECT_EQ(after.gid, 1234u);
+    EXPECT_EQ(after.uid, 65534u);
+    EXPECT_EQ(after.inode, before.inode);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("shared.txt")});
+}
+
+// In a child under an alarm: a pipe without a writer would hang an ordinary open for ever.
+TEST(DocumentFileTest, OnlyRegularFilesAreReadOrWrittenAndNothingWaits)
+{
+    TempDir dir;
+    const QString fifo = dir.file(QStringLiteral("pipe.txt"));
+    const QString device = dir.file(QStringLiteral("device.txt"));
+    const QString socket = dir.file(QStringLiteral("socket.txt"));
+    const QString folder = dir.file(QStringLiteral("folder.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QStringList paths{fifo, folder};
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        paths << device;
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(socket);
+    if (socketName.size() < qsizetype(sizeof address.sun_path)) {
+        std::memcpy(address.sun_path, socketName.constData(), std::size_t(socketName.size()));
+        if (::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+            paths << socket;
+    }
+    for (const QString &path : paths) {
+        const std::string result = InChild([&] {
+            ::alarm(10);
+            std::string out;
+            for (const auto &run :
+                 {std::function<void()>([&] { TDocumentFile::ReadBytes(path); }),
+                  std::function<void()>([&] { TDocumentFile::WriteBytes(path, "text"); })}) {
+                try {
+                    run();
+                    out += "done;";
+                } catch (const std::runtime_error &error) {
+                    out += std::string(error.what()) + ";";
+                }
+            }
+            return out;
+        });
+        const std::string quoted = "\"" + path.toStdString() + "\": \"" +
+                                   QFileInfo(path).fileName().toStdString() +
+                                   "\" is not a regular file.";
+        EXPECT_EQ(result, "Cannot open file " + quoted + ";Cannot save file " + quoted + ";");
+    }
+    ::close(listener);
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the pipe is still a pipe";
 }

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The frame's document commands with every question, dialog and error box answered here.
 class DocumentTest : public FrameFixture
 {
@@ -392,4 +395,123 @@ TEST_F(DocumentTest, SaveOfAFileThatCannotBeWrittenAsksForANewName)
     });
     EXPECT_EQ(result, "not saved save:" + AppFolder().toStdString());
     EXPECT_EQ(Get(path), QByteArray("sample"));
+}
+
+// In a child under an alarm, so that a hang fails the test instead of stopping it.
+TEST_F(DocumentTest, APipeIsRefusedAtOnceByOpenAndReopen)
+{
+    const QString path = OpenFile(QStringLiteral("poem.txt"), "kept");
+    Type(QStringLiteral(" edited"));
+    const QString fifo = dir.file(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const std::string result = InChild([&] {
+        ::alarm(10);
+        chosen = fifo;
+        Run("FileOpen1");
+        actions->Action("actOpenRecent")->setText(fifo);
+        Run("actOpenRecent");
+        const bool unchanged = frame->FileName() == path && editor()->Modified() &&
+                               editor()->toPlainText() == QStringLiteral("kept edited");
+        return (unchanged ? "unchanged|" : "changed|") + errors.join(u'|').toStdString() + "|" +
+               std::to_string(questions);
+    });
+    const std::string error =
+        "Cannot open file \"" + fifo.toStdString() + "\": \"pipe.txt\" is not a regular file.";
+    EXPECT_EQ(result, "unchanged|" + error + "|" + error + "|0");
+}
+
+namespace {
+// Another program adds a line to the end of the file.
+void AppendOnDisk(const QString &path, const QByteArray &line)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    ASSERT_EQ(file.write(line), line.size());
+}
+} // namespace
+
+TEST_F(DocumentTest, AFileChangedByAnotherProgramIsReloadedOrAskedAbout)
+{
+    const struct
+    {
+        const char *what;
+        bool edited;
+        bool reload; // the answer to the question, when asked
+        QString shown;
+        bool modified;
+        int asked;
+        bool noted;
+    } cases[] = {
+        {"unedited", false, false, QStringLiteral("first\nsecond\n"), false, 0, true},
+        {"edited, Reload", true, true, QStringLiteral("first\nsecond\n"), false, 1, true},
+        {"edited, Keep Mine", true, false, QStringLiteral("first\nmine"), true, 1, false},
+    };
+    answer = QMessageBox::No;
+    for (const auto &c : cases) {
+        const QString path = OpenFile(QStringLiteral("poem.txt"), "first\n");
+        if (c.edited)
+            Type(QStringLiteral("mine"));
+        QStringList asked;
+        QStringList notes;
+        docs->AskReload = [&](const QString &file) {
+            asked << file;
+            return c.reload;
+        };
+        docs->ShowNote = [&](const QString &note) { notes << note; };
+        AppendOnDisk(path, "second\n");
+        QTest::qWaitFor([&] { return !asked.isEmpty() || !notes.isEmpty(); }, 5000);
+        QTest::qWait(2 * TDiskWatch::SettleMs); // and nothing more comes
+        EXPECT_EQ(editor()->toPlainText(), c.shown) << c.what;
+        EXPECT_EQ(editor()->Modified(), c.modified) << c.what;
+        EXPECT_EQ(asked.size(), c.asked) << c.what;
+        EXPECT_EQ(notes.size(), c.noted ? 1 : 0) << c.what;
+        if (c.noted)
+            EXPECT_EQ(notes.value(0), QStringLiteral("\"poem.txt\" was changed by another program "
+                                                     "and has been reloaded."));
+        EXPECT_EQ(frame->FileName(), path) << c.what;
+        EXPECT_EQ(Get(path), QByteArray("first\nsecond\n")) << c.what;
+        docs->CheckDisk(); // as when the window is activated again: told once is enough
+        EXPECT_EQ(asked.size(), c.asked) << c.what;
+    }
+}
+
+// Saved right after another program's change, before the watch has heard of it.
+TEST_F(DocumentTest, SavingOverAFileChangedOnDiskAsksOnceMore)
+{
+    answer = QMessageBox::No; // each round opens the file anew over the last one's edits
+    for (const bool agree : {false, true}) {
+        const QString path = OpenFile(QStringLiteral("poem.txt"), "first\n");
+        Type(QStringLiteral("mine"));
+        int asked = 0;
+        docs->AskSaveOverChange = [&](const QString &) { return ++asked, agree; };
+        docs->AskReload = [](const QString &) { return false; };
+        AppendOnDisk(path, "theirs\n");
+        EXPECT_EQ(docs->Save(), agree);
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(Get(path), agree ? QByteArray("first\nmine") : QByteArray("first\ntheirs\n"));
+        EXPECT_EQ(editor()->Modified(), !agree);
+        if (agree) {
+            EXPECT_TRUE(docs->Save()) << "the file is ours again";
+            EXPECT_EQ(asked, 1);
+        }
+    }
+}
+
+TEST_F(DocumentTest, AFileDeletedOnDiskKeepsItsTextAndSaveWritesItAgain)
+{
+    const QString path = OpenFile(QStringLiteral("poem.txt"), "kept verse");
+    QStringList notes;
+    docs->ShowNote = [&](const QString &note) { notes << note; };
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notes.isEmpty(); }, 5000));
+    EXPECT_EQ(notes, QStringList{QStringLiteral(
+                         "\"poem.txt\" was deleted by another program; Save writes it again.")});
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("kept verse"));
+    EXPECT_TRUE(editor()->Modified()) << "its text is nowhere else now";
+    EXPECT_TRUE(docs->Save());
+    EXPECT_EQ(Get(path), QByteArray("kept verse"));
+    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_TRUE(errors.isEmpty());
+    QTest::qWait(2 * TDiskWatch::SettleMs);
+    EXPECT_EQ(notes.size(), 1) << "our own save is no news";
 }

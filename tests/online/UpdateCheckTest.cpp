@@ -1,13 +1,18 @@
 #include "UpdateCheck.h"
 #include "DictServers.h"
 #include "UpdateCheckThread.h"
+#include "frmUpdate.h"
 
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -144,4 +149,137 @@ TEST(UpdateCheck, EndsPromptlyWhenTheWindowGoesFirst)
         window.reset();
         EXPECT_FALSE(shown) << port;
     }
+}
+
+namespace {
+// Where a real key press goes: the window's focused control, else the window.
+QWidget *KeyTarget(QWidget &window)
+{
+    return window.focusWidget() ? window.focusWidget() : &window;
+}
+} // namespace
+
+TEST(UpdateWindow, KeysArrivingAsItOpensTriggerNothingAndOnlyAltUpdates)
+{
+    struct Case
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int afterGuard; // the choice once the window has been seen; -1: still open
+    };
+    constexpr int Unchecked = -2;
+    const Case cases[] = {
+        {Qt::Key_Space, Qt::NoModifier, TfrmUpdate::Later},
+        {Qt::Key_Return, Qt::NoModifier, TfrmUpdate::Later},
+        {Qt::Key_Enter, Qt::KeypadModifier, TfrmUpdate::Later},
+        {Qt::Key_Escape, Qt::NoModifier, TfrmUpdate::Later},
+        {Qt::Key_U, Qt::NoModifier, -1},
+        // Shortcuts: only that nothing happens while the window is new.
+        {Qt::Key_U, Qt::AltModifier, Unchecked},
+        {Qt::Key_L, Qt::AltModifier, Unchecked},
+    };
+    for (const Case &c : cases) {
+        const QString name = QKeySequence(c.key | c.modifiers).toString();
+        TfrmUpdate dialog(nullptr);
+        QList<int> finished;
+        QObject::connect(&dialog, &QDialog::finished, [&](int result) { finished << result; });
+        dialog.open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow(); // shortcuts answer only in the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_TRUE(dialog.btnLater()->isDefault());
+        EXPECT_FALSE(dialog.btnUpdate()->isDefault() || dialog.btnUpdate()->autoDefault());
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(KeyTarget(dialog), c.key, c.modifiers);
+        EXPECT_TRUE(finished.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(dialog.isVisible()) << name.toStdString();
+
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Guarded(); }, 5000));
+        EXPECT_EQ(dialog.focusWidget(), dialog.btnLater());
+        if (c.afterGuard == Unchecked)
+            continue;
+        QTest::keyClick(KeyTarget(dialog), c.key, c.modifiers);
+        EXPECT_EQ(finished.value(0, -1), c.afterGuard) << name.toStdString();
+        EXPECT_LE(finished.size(), 1);
+    }
+}
+
+TEST(UpdateWindow, UpdateNowAnswersAClickOnceTheWindowIsSeen)
+{
+    TfrmUpdate dialog(nullptr);
+    QList<int> finished;
+    QObject::connect(&dialog, &QDialog::finished, [&](int result) { finished << result; });
+    dialog.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.btnUpdate(), Qt::LeftButton);
+    EXPECT_TRUE(finished.isEmpty()) << "a click meant for the window below";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Guarded(); }, 5000));
+    QTest::mouseClick(dialog.btnUpdate(), Qt::LeftButton);
+    EXPECT_EQ(finished, QList<int>{TfrmUpdate::UpdateNow});
+}
+
+TEST(UpdateWindow, IsAToolWindowWithoutCloseButton)
+{
+    const TfrmUpdate dialog(nullptr);
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Cadenzio"));
+}
+
+TEST(UpdateCheck, WaitsUntilTheUserPausesTyping)
+{
+    TVersionServer version(Answer("2.0.1"));
+    TWindow window;
+    auto *edit = new QLineEdit(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    edit->setFocus();
+    TUpdateCheck check(&window, QStringLiteral("127.0.0.1"), version.server.Port(),
+                       QStringLiteral("https://x.example/"));
+    QElapsedTimer clock;
+    clock.start();
+    qint64 shownAt = -1;
+    qsizetype typedWhenShown = -1;
+    check.ShowUpdateWindow = [&](QWidget *) {
+        shownAt = clock.elapsed();
+        typedWhenShown = edit->text().size();
+        return int(QDialog::Rejected);
+    };
+    check.Start();
+    // Well past the check's own time on loopback.
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(edit, Qt::Key_A);
+        QTest::qWait(250);
+    }
+    const qint64 lastKey = clock.elapsed() - 250;
+    EXPECT_EQ(shownAt, -1) << "shown while the user typed";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownAt >= 0; }, 10000));
+    EXPECT_EQ(typedWhenShown, 12);
+    EXPECT_GE(shownAt - lastKey, TUpdateCheck::QuietMs - 100);
+}
+
+TEST(UpdateCheck, ADribblingServerIsCutOffAtTheDeadline)
+{
+    // A whole answer naming 3.0, then a line every 100 ms for ever.
+    TScriptedServer server;
+    server.onConnect = [](QTcpSocket *socket) {
+        socket->write(Answer("3.0"));
+        auto *timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x\r\n"); });
+        timer->start(100);
+    };
+    TUpdateCheckThread thread(QStringLiteral("127.0.0.1"), server.Port());
+    bool newer = false;
+    thread.OnNewerVersion = [&] { newer = true; };
+    thread.SetDeadline(1500);
+    QElapsedTimer clock;
+    clock.start();
+    thread.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return thread.isFinished(); }, 8000))
+        << "still reading after " << clock.elapsed() << " ms";
+    EXPECT_GE(clock.elapsed(), 1400);
+    EXPECT_FALSE(newer) << "an answer cut off by the deadline decides nothing";
 }

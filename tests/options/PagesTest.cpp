@@ -179,3 +179,22 @@ TEST(FontFamilies, AFamilyOfSeveralFoundriesIsListedOnce)
               (QStringList{QStringLiteral("Bitstream [Charter] Pro"), QStringLiteral("DejaVu Sans"),
                            QStringLiteral("Nimbus Sans")}));
 }
+
+TEST_F(PagesTest, UiPageTurnsTheUpdateCheckOffAndOn)
+{
+    const struct
+    {
+        QByteArray stored;
+        bool shown;
+    } cases[] = {{"", true}, {"[MainForm]\r\nCheckForUpdates=0\r\n", false}};
+    for (const auto &c : cases) {
+        Settings(c.stored);
+        auto form = Form();
+        auto *page = PageOf<TUIOptions>(*form);
+        EXPECT_EQ(page->ckCheckUpdates()->isChecked(), c.shown) << c.stored.constData();
+        EXPECT_EQ(page->ckCheckUpdates()->text(), QStringLiteral("Check for updates at start"));
+        page->ckCheckUpdates()->click();
+        Ok(*form);
+        EXPECT_EQ(Store().GetCheckForUpdates(), !c.shown) << c.stored.constData();
+    }
+}

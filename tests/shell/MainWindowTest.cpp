@@ -315,3 +315,23 @@ TEST_F(MainWindowTest, ExplorerAndOptionsAreOfferedOnlyOnceInstalled)
     actions->actOptions->trigger();
     EXPECT_EQ(opened, QStringList({"explorer love", "options"}));
 }
+
+TEST_F(MainWindowTest, TheUpdateCheckRunsOnlyWhileTheOptionIsOn)
+{
+    const std::pair<QByteArray, int> cases[] = {
+        {"", 1}, {"CheckForUpdates=1\r\n", 1}, {"CheckForUpdates=0\r\n", 0}};
+    for (const auto &[lines, expected] : cases) {
+        WriteSettings(lines);
+        int runs = 0;
+        const auto saved = TfrmRhymeDict::UpdateCheckHook;
+        const auto restore = qScopeGuard([&] { TfrmRhymeDict::UpdateCheckHook = saved; });
+        TfrmRhymeDict::UpdateCheckHook = [&runs] { ++runs; };
+        TfrmRhymeDict *window = StartShown();
+        window->UpdateTimer().setInterval(10);
+        window->UpdateTimer().start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->UpdateTimer().isActive(); }, 2000));
+        QApplication::processEvents();
+        EXPECT_EQ(runs, expected) << lines.constData();
+        Restart();
+    }
+}
