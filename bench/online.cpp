@@ -82,7 +82,9 @@ void BM_DictPanelWordToText(benchmark::State &state)
     for (auto _ : state) {
         const QString word = QString::fromLatin1(Words[i++ % 2]);
         dict.SetWord(word);
-        while (!panel->ResultMemo1()->toPlainText().contains(QLatin1Char('"') + word)) {
+        // The panel says "Looking up" at once; the answer has come when the session is idle.
+        while (panel->Session().Busy() ||
+               !panel->ResultMemo1()->toPlainText().contains(QLatin1Char('"') + word)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
     }
@@ -91,6 +93,50 @@ void BM_DictPanelWordToText(benchmark::State &state)
     panel.reset();
 }
 BENCHMARK(BM_DictPanelWordToText)->Unit(benchmark::kMillisecond);
+
+// The DICT panel showing an answer of 10 MB (cut at 8 MiB) from a loopback server: the word
+// change until the last piece is shown, with max_gap_ms the longest time the event loop went
+// unserved meanwhile.
+void BM_DictPanelHugeAnswer(benchmark::State &state)
+{
+    TScriptedServer server;
+    QByteArray answer = "151 \"x\" wn \"W\"\r\n";
+    while (answer.size() < 10 * 1024 * 1024)
+        answer +=
+            "    a line of a definition, and more of it, [with brackets] and {references}\r\n";
+    server.onLine = [&](const QByteArray &) { return answer; };
+    TDictSettings &settings = TDictSettings::Instance();
+    settings.SetDictServers({Loopback(server.Port())});
+    settings.SetDictionaryPairs(QStringLiteral("Dictionary_Databases"), {"*"}, {"Default"});
+    settings.SetDictionaryPairs(QStringLiteral("Dictionary_Strategies"), {"*"}, {"Definitions"});
+    settings.SetIsAdvanced(true);
+    auto panel = std::make_unique<TfrmOnline>(nullptr, 1);
+    panel->resize(600, 400);
+    panel->show();
+    panel->SetActive(true);
+    TDictionaryList &dict = TDictionaryList::Instance();
+    qint64 maxGap = 0;
+    QElapsedTimer sinceTurn;
+    QTimer ticker;
+    ticker.setInterval(0);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        maxGap = std::max(maxGap, sinceTurn.nsecsElapsed());
+        sinceTurn.restart();
+    });
+    int i = 0;
+    for (auto _ : state) {
+        sinceTurn.restart();
+        ticker.start();
+        dict.SetWordNow(QStringLiteral("huge%1").arg(i++));
+        while (panel->Session().Busy() || panel->Appending())
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        ticker.stop();
+    }
+    state.counters["max_gap_ms"] = double(maxGap) / 1e6;
+    panel.reset();
+    UseDictd();
+}
+BENCHMARK(BM_DictPanelHugeAnswer)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The web panel's own time from a word change to its navigation request.
 void BM_WebPanelWordToNavigation(benchmark::State &state)

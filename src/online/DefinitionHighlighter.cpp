@@ -52,24 +52,29 @@ void TDefinitionHighlighter::highlightBlock(const QString &text)
 
 // Each kind of range is followed on its own, so that a cross-reference in braces inside an
 // etymology in brackets is both italic and underlined. Bit r of the block state: range r is
-// still open at the line's end.
+// still open at the line's end. Brackets and braces may run over lines, but never past the
+// blank line that ends a definition's paragraph; a quote ends with its line, so one stray quote
+// cannot colour the rest of the answer. A quote after a backslash is part of an accent code
+// (gcide writes "[\"e]" for e with a diaeresis) and neither opens nor closes a quote.
 void TDefinitionHighlighter::MarkDelimited(const QString &text, std::vector<bool> &claimed)
 {
-    const int carried = std::max(previousBlockState(), 0);
+    const int carried = text.trimmed().isEmpty() ? 0 : std::max(previousBlockState(), 0);
     std::vector<int> masks(size_t(text.size()), 0);
     int state = 0;
     for (int r = 0; r < int(std::size(Ranges)); ++r) {
         const int bit = 1 << r;
-        bool open = carried & bit;
+        const bool quote = Ranges[r].open == Ranges[r].close;
+        bool open = !quote && (carried & bit);
         for (int i = 0; i < text.size(); ++i) {
             const QChar ch = text.at(i);
-            const bool edge = open ? ch == Ranges[r].close : ch == Ranges[r].open;
+            const bool escaped = quote && i > 0 && text.at(i - 1) == QLatin1Char('\\');
+            const bool edge = !escaped && (open ? ch == Ranges[r].close : ch == Ranges[r].open);
             if (open || edge)
                 masks[size_t(i)] |= bit;
             if (edge)
                 open = !open;
         }
-        if (open)
+        if (open && !quote)
             state |= bit;
     }
     setCurrentBlockState(state);

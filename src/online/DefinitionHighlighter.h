@@ -5,7 +5,8 @@
 #include <vector>
 
 // The DICT panel's result highlighting, in three stages, each leaving what an earlier stage
-// marked: quoted text red, "[...]" italic and "{...}" underlined blue (all may span lines);
+// marked: quoted text red (within its line), "[...]" italic and "{...}" underlined blue (within a
+// paragraph);
 // quoted e-mail lines (">" or "|") coloured by level; internet and e-mail addresses.
 class TDefinitionHighlighter : public QSyntaxHighlighter
 {

@@ -10,6 +10,9 @@ TDictClient::TDictClient(QObject *parent) : QObject(parent)
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(IdleTimeoutMs);
     connect(&idleTimer_, &QTimer::timeout, this, &TDictClient::OnIdle);
+    deadlineTimer_.setSingleShot(true);
+    deadlineTimer_.setInterval(DeadlineMs);
+    connect(&deadlineTimer_, &QTimer::timeout, this, [this] { Finish(TOutcome::TimedOut); });
 }
 
 TDictClient::~TDictClient()
@@ -30,7 +33,9 @@ void TDictClient::Start(const QByteArray &command)
     ++generation_;
     command_ = command;
     response_.clear();
+    cut_ = false;
     end_ = TDictResponseEnd();
+    deadlineTimer_.start();
     // The index only grows while servers fail; past the end, the next exchange starts over.
     if (current_ < 0 || current_ >= servers_.size())
         current_ = 0;
@@ -41,6 +46,7 @@ void TDictClient::Abort()
 {
     connectTimer_.stop();
     idleTimer_.stop();
+    deadlineTimer_.stop();
     DropSocket();
     if (reading_) {
         reading_ = false;
@@ -121,7 +127,9 @@ void TDictClient::OnReadyRead()
         emit ChunkReceived();
     if (!busy_)
         return;
-    if (end_.Feed(response_) || response_.size() >= MaxResponseBytes)
+    const bool complete = end_.Feed(response_);
+    cut_ = !complete && response_.size() >= MaxResponseBytes;
+    if (complete || cut_)
         Finish(TOutcome::Answered);
 }
 

@@ -23,12 +23,16 @@ public:
     {
         Answered,    // a server took the command; the answer may still be empty
         Unreachable, // no server of the list could be reached
+        TimedOut,    // the exchange ran past its overall deadline
     };
 
     static constexpr int ConnectTimeoutMs = 3000;
     static constexpr int IdleTimeoutMs = 1000;
     // A larger answer is cut here rather than filling the memory.
     static constexpr qsizetype MaxResponseBytes = 8 * 1024 * 1024;
+    // The idle timer restarts with every chunk, so a server that trickles would keep an exchange
+    // going for ever; this bounds it in all, connection attempts included.
+    static constexpr int DeadlineMs = 15000;
 
     explicit TDictClient(QObject *parent = nullptr);
     ~TDictClient() override;
@@ -40,6 +44,9 @@ public:
 
     // Starts sending command; Finished follows exactly once unless Abort comes first.
     void Start(const QByteArray &command);
+    void SetDeadline(int ms) { deadlineTimer_.setInterval(ms); }
+    // Whether the last answer was cut at MaxResponseBytes.
+    bool Cut() const { return cut_; }
     // Drops the exchange under way without a Finished signal.
     void Abort();
     bool Busy() const { return busy_; }
@@ -73,7 +80,9 @@ private:
     QTcpSocket *socket_ = nullptr;
     QTimer connectTimer_;
     QTimer idleTimer_;
+    QTimer deadlineTimer_;
     quint64 generation_ = 0; // tells a queued step of an earlier exchange from the current one
     bool busy_ = false;
     bool reading_ = false;
+    bool cut_ = false;
 };

@@ -55,6 +55,32 @@ QString NoDataFound();
 // The entries of a SHOW DATABASES ("110") or SHOW STRATEGIES ("111") answer.
 TDictListing ParseListing(const QByteArray &response, const char *listCode);
 
+// The words of a MATCH answer ("152" block of "database \"word\"" lines), in order, each once
+// whatever its letter case (the lower-case form where one database gives it).
+QStringList ParseMatches(const QByteArray &response);
+// Adds the words not yet in into (compared without regard to case, the lower-case form kept),
+// leaving out the word that was asked for.
+void MergeWords(QStringList &into, const QStringList &words, const QString &asked);
+// The MATCH commands that ask for words like word when it has no definition: the server's
+// default strategy, then "lev" (edit distance one) when the server offers it.
+QList<QByteArray> SuggestionCommands(const QString &word, bool offersLev);
+inline constexpr int MaxSuggestions = 20;
+
+// One line of an answer as text: UTF-8 where it is valid, else Windows-1252 (what older
+// dictionaries send), so that no line turns into replacement characters.
+QString DecodeLine(QByteArrayView line);
+
+// What a DEFINE or MATCH answer amounts to, for a caller that must tell success from failure.
+enum class TVerdict
+{
+    Found,       // definitions or matches, and the final "250"
+    NotFound,    // "552", or nothing but status lines
+    ServerError, // the server refused: 530, 550, 551, another 4xx/5xx final status
+    Incomplete,  // the answer ended before its final status line
+};
+// statusLine (when given) receives the final status line, or empty for an incomplete answer.
+TVerdict Verdict(const QByteArray &response, QString *statusLine = nullptr);
+
 } // namespace DictProtocol
 
 // Follows an answer as it arrives to tell when the server has said its last line: a final status
@@ -66,6 +92,11 @@ public:
     // response: every byte received so far (the earlier bytes unchanged). Returns Complete().
     bool Feed(const QByteArray &response);
     bool Complete() const { return complete_; }
+    // The final status line (without its line end) and its code, once Complete.
+    QByteArray FinalLine() const { return finalLine_; }
+    int FinalCode() const { return finalCode_; }
+    // How many definition ("151") and match ("152") blocks began.
+    int TextBlocks() const { return textBlocks_; }
 
 private:
     void ScanLine(QByteArrayView line);
@@ -73,4 +104,7 @@ private:
     qsizetype scanned_ = 0;
     bool inText_ = false;
     bool complete_ = false;
+    int finalCode_ = 0;
+    int textBlocks_ = 0;
+    QByteArray finalLine_;
 };

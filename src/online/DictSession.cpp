@@ -28,6 +28,15 @@ void Prepend(TDictListing &listing, const char *name, const QString &description
 
 TDictSession::TDictSession(QObject *parent) : QObject(parent)
 {
+    ReadServers();
+    connect(&client_, &TDictClient::Finished, this, &TDictSession::OnFinished);
+    connect(&client_, &TDictClient::ServerFailed, this, &TDictSession::OnServerFailed);
+    connect(&client_, &TDictClient::Connected, this, &TDictSession::OnConnected);
+    connect(&client_, &TDictClient::ChunkReceived, this, &TDictSession::ChunkReceived);
+}
+
+void TDictSession::ReadServers()
+{
     TDictSettings &settings = TDictSettings::Instance();
     QStringList servers;
     settings.GetDictServers(servers);
@@ -35,12 +44,21 @@ TDictSession::TDictSession(QObject *parent) : QObject(parent)
     if (current < 0)
         ClearCachedLists();
     client_.SetServers(servers, std::max(current, 0));
-    connect(&client_, &TDictClient::Finished, this, &TDictSession::OnFinished);
-    connect(&client_, &TDictClient::ServerFailed, this, &TDictSession::OnServerFailed);
-    connect(&client_, &TDictClient::Connected, this, &TDictSession::OnConnected);
-    connect(&client_, &TDictClient::ReadStarted, this, &TDictSession::ReadStarted);
-    connect(&client_, &TDictClient::ChunkReceived, this, &TDictSession::ChunkReceived);
-    connect(&client_, &TDictClient::ReadEnded, this, &TDictSession::ReadEnded);
+}
+
+// The Options dialog edits the server list and may erase the cached lists, and the other
+// mode's panel shares both.
+void TDictSession::FollowSettings()
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    QStringList servers;
+    settings.GetDictServers(servers);
+    if (servers != client_.Servers()) {
+        ReadServers();
+        listsLoaded_ = false;
+    } else if (listsLoaded_ && !settings.Ini().SectionExists(DatabasesSection)) {
+        listsLoaded_ = false;
+    }
 }
 
 void TDictSession::ClearCachedLists()
@@ -53,9 +71,11 @@ void TDictSession::ClearCachedLists()
 void TDictSession::Lookup(const QString &word, int database, int strategy)
 {
     Abandon();
+    FollowSettings();
     word_ = word;
     database_ = database;
     strategy_ = strategy;
+    emit ReadStarted();
     if (listsLoaded_)
         StartLookup();
     else
@@ -67,8 +87,11 @@ void TDictSession::Abandon()
     ++generation_;
     if (step_ == TStep::Databases || step_ == TStep::Strategies)
         listsLoaded_ = false;
+    const bool running = step_ != TStep::Idle;
     step_ = TStep::Idle;
     client_.Abort();
+    if (running)
+        emit ReadEnded();
 }
 
 QByteArray TDictSession::CommandFor(const QString &word, int database, int strategy) const
@@ -113,8 +136,8 @@ void TDictSession::ListsDone()
     settings.SetDictionaryPairs(DatabasesSection, databases_.names, databases_.descriptions);
     settings.SetDictionaryPairs(StrategiesSection, strategies_.names, strategies_.descriptions);
     listsLoaded_ = true; // a server that failed over during the fetch cleared it
-    database_ = 0;
-    strategy_ = 0;
+    database_ = std::max(0, int(databases_.names.indexOf(settings.GetDictDatabase())));
+    strategy_ = std::max(0, int(strategies_.names.indexOf(settings.GetDictStrategy())));
     emit ListsChanged();
     StartLookup();
 }
@@ -130,18 +153,20 @@ void TDictSession::StartLookup()
 void TDictSession::OnFinished(TDictClient::TOutcome outcome, const QByteArray &response)
 {
     const TStep step = step_;
-    step_ = TStep::Idle;
     const bool reached = outcome == TDictClient::TOutcome::Answered;
     if (step == TStep::Lookup) {
-        emit Answered(reached ? DictProtocol::FormatResponse(response)
-                              : DictProtocol::UnableToConnect());
+        LookupAnswered(outcome, response);
+        return;
+    }
+    if (step == TStep::Suggestions) {
+        SuggestionAnswered(outcome, response);
         return;
     }
     if (!reached) {
         // The lists stay as far as they got; the next lookup tries again.
         listsLoaded_ = false;
         emit ListsChanged();
-        emit Answered(DictProtocol::UnableToConnect());
+        Answer(DictProtocol::UnableToConnect());
         return;
     }
     if (step == TStep::Databases) {
@@ -156,6 +181,60 @@ void TDictSession::OnFinished(TDictClient::TOutcome outcome, const QByteArray &r
         Prepend(strategies_, "*", tr("Return definitions"));
     }
     ListsDone();
+}
+
+void TDictSession::LookupAnswered(TDictClient::TOutcome outcome, const QByteArray &response)
+{
+    if (outcome != TDictClient::TOutcome::Answered) {
+        Answer(DictProtocol::UnableToConnect());
+        return;
+    }
+    QString text = DictProtocol::FormatResponse(response);
+    if (client_.Cut())
+        text += tr("(The answer was cut at %1 MB.)\n")
+                    .arg(TDictClient::MaxResponseBytes / (1024 * 1024));
+    // Only a plain DEFINE that found nothing asks for similar words.
+    if (strategy_ > 0 || DictProtocol::Verdict(response) != DictProtocol::TVerdict::NotFound ||
+        text != DictProtocol::NoDataFound()) {
+        Answer(text);
+        return;
+    }
+    suggestionCommands_ =
+        DictProtocol::SuggestionCommands(word_, strategies_.names.contains(QStringLiteral("lev")));
+    suggestions_.clear();
+    if (!NextSuggestionCommand())
+        Answer(text);
+}
+
+// Starts the next MATCH for suggestions; false when none is left.
+bool TDictSession::NextSuggestionCommand()
+{
+    if (suggestionCommands_.isEmpty())
+        return false;
+    step_ = TStep::Suggestions;
+    client_.Start(suggestionCommands_.takeFirst());
+    return true;
+}
+
+void TDictSession::SuggestionAnswered(TDictClient::TOutcome outcome, const QByteArray &response)
+{
+    DictProtocol::MergeWords(suggestions_, DictProtocol::ParseMatches(response), word_);
+    if (outcome == TDictClient::TOutcome::Answered && NextSuggestionCommand())
+        return;
+    QString text = DictProtocol::NoDataFound() + QLatin1Char('\n');
+    if (!suggestions_.isEmpty()) {
+        text += QLatin1Char('\n') + tr("Did you mean:") + QLatin1Char('\n');
+        for (const QString &word : suggestions_.mid(0, DictProtocol::MaxSuggestions))
+            text += QLatin1Char('{') + word + QStringLiteral("}\n");
+    }
+    Answer(text);
+}
+
+void TDictSession::Answer(const QString &text)
+{
+    step_ = TStep::Idle;
+    emit ReadEnded();
+    emit Answered(text);
 }
 
 void TDictSession::OnServerFailed()

@@ -7,5 +7,7 @@
 // and "%%" one "%"; everything else, other "%" sequences included, stays as written. A template
 // without "%s" is the same address for every word.
 QString FillUrlTemplate(const QString &urlTemplate, const QString &word);
-// The filled template as an address; one without a scheme is taken as a web address.
+// The filled template as an address, where a "%" that starts no escape ("%d") stands for
+// itself, so the word stays encoded exactly once; one without a scheme ("localhost:8080/%s") is
+// taken as a web address on that host and port.
 QUrl WebDictionaryUrl(const QString &urlTemplate, const QString &word);

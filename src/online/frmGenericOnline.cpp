@@ -1,6 +1,7 @@
 #include "frmGenericOnline.h"
 
 #include "DictionaryList.h"
+#include "Settings.h"
 #include "UrlTemplate.h"
 #include "WebBrowser.h"
 
@@ -59,6 +60,20 @@ void TfrmGenericOnline::Navigate()
 {
     if (!active_ || !browser_ || !browser_->Widget()->isVisible())
         return;
+    if (!TDictSettings::Instance().GetUseNetwork()) {
+        if (!showingOff_) {
+            // A page of its own, so that not even a failed navigation reaches the network.
+            lastUrl_ = QUrl(QStringLiteral("about:blank"));
+            browser_->setHtml(
+                QStringLiteral("<html><body><p>%1</p></body></html>")
+                    .arg(tr("Online lookups are turned off in Options.").toHtmlEscaped()),
+                lastUrl_);
+            showingOff_ = true;
+        }
+        lastWord_.clear(); // navigates once the switch is on again
+        return;
+    }
+    showingOff_ = false;
     const QString word = TDictionaryList::Instance().GetOnlineWord();
     if (word == lastWord_)
         return;

@@ -40,4 +40,5 @@ private:
     QString lastWord_;
     QUrl lastUrl_;
     bool active_ = false;
+    bool showingOff_ = false; // the page saying that online lookups are off
 };

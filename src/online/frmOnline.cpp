@@ -3,6 +3,7 @@
 #include "AppComponents.h"
 #include "DefinitionMemo.h"
 #include "DictionaryList.h"
+#include "Settings.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,21 +13,23 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
 constexpr int DroppedRows = 20;
 
-void Fill(QComboBox *box, const QStringList &items)
+void Fill(QComboBox *box, const QStringList &items, int chosen)
 {
     const QSignalBlocker quiet(box);
     box->clear();
     box->addItems(items);
-    box->setCurrentIndex(items.isEmpty() ? -1 : 0);
+    box->setCurrentIndex(items.isEmpty() ? -1 : std::clamp(chosen, 0, int(items.size()) - 1));
     // The dropped list is as wide as its widest entry.
     int widest = 0;
     const QFontMetrics metrics(box->view()->font());
@@ -43,6 +46,7 @@ TfrmOnline::TfrmOnline(QWidget *owner, int mode) : TDictFrame(owner, mode)
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.WordChanged.Add({mode}, &TfrmOnline::WordChange, this);
     dict.UIFontChanged.Add({mode}, &TfrmOnline::UIFontChange, this);
+    dict.OnlineDictionariesChanged.Add({mode}, &TfrmOnline::OnlineDictionariesChange, this);
     BuildControls();
     connect(&session_, &TDictSession::ListsChanged, this, &TfrmOnline::FillLists);
     connect(&session_, &TDictSession::Answered, this, &TfrmOnline::ShowAnswer);
@@ -52,6 +56,11 @@ TfrmOnline::TfrmOnline(QWidget *owner, int mode) : TDictFrame(owner, mode)
             [] { ExecuteAppAction(QStringLiteral("actUpdateStatus")); });
     connect(&session_, &TDictSession::ReadEnded, this,
             [] { ExecuteAppAction(QStringLiteral("actEndStatus")); });
+    pieceTimer_ = new QTimer(this);
+    pieceTimer_->setSingleShot(true);
+    pieceTimer_->setInterval(0);
+    connect(pieceTimer_, &QTimer::timeout, this, &TfrmOnline::AppendPiece);
+    resultMemo_->LookUpWord = [this](const QString &word) { LookUpReference(word); };
     ApplyFont();
     LookUp();
     Panel2()->hide();
@@ -66,6 +75,7 @@ TfrmOnline::~TfrmOnline()
     TDictionaryList &dict = TDictionaryList::Instance();
     dict.WordChanged.Remove(&TfrmOnline::WordChange, this);
     dict.UIFontChanged.Remove(&TfrmOnline::UIFontChange, this);
+    dict.OnlineDictionariesChanged.Remove(&TfrmOnline::OnlineDictionariesChange, this);
 }
 
 void TfrmOnline::Register()
@@ -115,7 +125,10 @@ QWidget *TfrmOnline::BuildSearchOptions()
         box->setMaxVisibleItems(DroppedRows);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(6);
-        connect(box, &QComboBox::activated, this, &TfrmOnline::LookUp);
+        connect(box, &QComboBox::activated, this, [this] {
+            RememberChoice();
+            LookUp();
+        });
     }
     row->addWidget(lblDatabases_);
     row->addWidget(cmbDatabases_, 1);
@@ -133,6 +146,27 @@ void TfrmOnline::WordChange(QObject *)
 void TfrmOnline::UIFontChange(QObject *)
 {
     ApplyFont();
+}
+
+// The Options dialog was applied: the network switch or the servers may have changed. Queued,
+// so the pages applied after the one that notifies are in the settings too.
+void TfrmOnline::OnlineDictionariesChange(QObject *)
+{
+    QTimer::singleShot(0, this, [this] {
+        lastWord_.clear();
+        LookUp();
+    });
+}
+
+void TfrmOnline::RememberChoice()
+{
+    try {
+        TDictSettings &settings = TDictSettings::Instance();
+        settings.SetDictDatabase(session_.Databases().names.value(cmbDatabases_->currentIndex()));
+        settings.SetDictStrategy(session_.Strategies().names.value(cmbStrategies_->currentIndex()));
+    } catch (const std::exception &) {
+        // A settings file that cannot be written costs the remembered choice, not the lookup.
+    }
 }
 
 void TfrmOnline::ApplyFont()
@@ -155,6 +189,12 @@ void TfrmOnline::LookUp()
 {
     if (!active_)
         return;
+    if (!TDictSettings::Instance().GetUseNetwork()) {
+        session_.Abandon();
+        lastWord_.clear(); // looked up once the switch is on again
+        ShowAnswer(tr("Online lookups are turned off in Options."));
+        return;
+    }
     const QString word = TDictionaryList::Instance().GetOnlineWord();
     const int database = cmbDatabases_->currentIndex();
     const int strategy = cmbStrategies_->currentIndex();
@@ -175,19 +215,53 @@ void TfrmOnline::LookUp()
     lastWord_ = word;
     lastDatabase_ = database;
     lastStrategy_ = strategy;
+    // The old answer goes at once: a slow server must not leave it under the new word.
+    ShowAnswer(tr("Looking up \"%1\"\u2026").arg(word));
     session_.Lookup(word, database, strategy);
 }
 
 void TfrmOnline::FillLists()
 {
-    Fill(cmbDatabases_, session_.Databases().descriptions);
-    Fill(cmbStrategies_, session_.Strategies().descriptions);
+    Fill(cmbDatabases_, session_.Databases().descriptions, session_.ChosenDatabase());
+    Fill(cmbStrategies_, session_.Strategies().descriptions, session_.ChosenStrategy());
     lastDatabase_ = cmbDatabases_->currentIndex();
     lastStrategy_ = cmbStrategies_->currentIndex();
 }
 
 void TfrmOnline::ShowAnswer(const QString &text)
 {
-    resultMemo_->setPlainText(text);
+    pieceTimer_->stop();
+    pendingText_ = text;
+    pendingAt_ = 0;
+    resultMemo_->clear();
+    AppendPiece();
     resultMemo_->verticalScrollBar()->setValue(0);
+}
+
+void TfrmOnline::AppendPiece()
+{
+    qsizetype end = std::min(pendingAt_ + PieceChars, pendingText_.size());
+    // Whole lines, so the highlighter sees each line once.
+    if (end < pendingText_.size())
+        if (const qsizetype lineEnd = pendingText_.lastIndexOf(QLatin1Char('\n'), end - 1);
+            lineEnd >= pendingAt_)
+            end = lineEnd + 1;
+    QTextCursor cursor(resultMemo_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringView(pendingText_).sliced(pendingAt_, end - pendingAt_).toString());
+    pendingAt_ = end;
+    if (Appending()) {
+        pieceTimer_->start();
+        return;
+    }
+    pendingText_.clear();
+    pendingAt_ = 0;
+}
+
+void TfrmOnline::LookUpReference(const QString &word)
+{
+    TDictionaryList &dict = TDictionaryList::Instance();
+    dict.SetWordNow(word); // looks it up here at once
+    ExecuteAppAction(QStringLiteral("actUpdateInfo"));
+    ShowWordInLookupBox(dict.GetWord());
 }

@@ -8,6 +8,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QTabWidget;
+class QTimer;
 class TDefinitionMemo;
 
 // The DICT panel: definitions of the current lookup word from a DICT server, shown while its
@@ -33,20 +34,33 @@ public:
     QFrame *pnlSearchOptions() const { return pnlSearchOptions_; }
     TDictSession &Session() { return session_; }
     QString LastWord() const { return lastWord_; }
+    // Whether part of the last answer still waits to be shown.
+    bool Appending() const { return pendingAt_ < pendingText_.size(); }
+    // Characters shown per pass of the event loop.
+    static constexpr qsizetype PieceChars = 64 * 1024;
 
 private:
     void BuildControls();
     QWidget *BuildSearchOptions();
     void WordChange(QObject *sender);
     void UIFontChange(QObject *sender);
+    void OnlineDictionariesChange(QObject *sender);
+    void RememberChoice();
     void ApplyFont();
     void FillLists();
     void ShowAnswer(const QString &text);
+    void AppendPiece();
+    void LookUpReference(const QString &word);
 
     TDictSession session_;
     bool active_ = false;
     bool restartPending_ = false;
     QString lastWord_;
+    // A large answer goes into the text a piece per pass of the event loop, so the window
+    // never stalls on it.
+    QString pendingText_;
+    qsizetype pendingAt_ = 0;
+    QTimer *pieceTimer_ = nullptr;
     int lastDatabase_ = -1;
     int lastStrategy_ = -1;
     QTabWidget *pageControl_ = nullptr;

@@ -6,6 +6,7 @@
 #include "WebTabs.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,13 +32,28 @@ TfrmOnlineDictionaryOptions::TfrmOnlineDictionaryOptions(const TOptionsContext &
     actEdit_->setObjectName(QStringLiteral("actEdit"));
     edit_ = new QPushButton(actEdit_->text(), this);
     edit_->setObjectName(QStringLiteral("btnEdit"));
+    remove_ = new QPushButton(tr("&Remove"), this);
+    remove_->setObjectName(QStringLiteral("btnRemove"));
+    up_ = new QPushButton(tr("Move &Up"), this);
+    up_->setObjectName(QStringLiteral("btnUp"));
+    down_ = new QPushButton(tr("Move &Down"), this);
+    down_->setObjectName(QStringLiteral("btnDown"));
+    useNetwork_ = new QCheckBox(tr("Use online dictionaries and check for updates"), this);
+    useNetwork_->setObjectName(QStringLiteral("ckUseNetwork"));
+    useNetwork_->setChecked(TDictSettings::Instance().GetUseNetwork());
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(add_);
-    buttons->addWidget(edit_);
+    for (QPushButton *button : {add_, edit_, remove_, up_, down_})
+        buttons->addWidget(button);
     buttons->addStretch(1);
     auto *column = new QVBoxLayout(this);
+    column->addWidget(useNetwork_);
     column->addWidget(list_, 1);
     column->addLayout(buttons);
+    connect(remove_, &QPushButton::clicked, this, &TfrmOnlineDictionaryOptions::RemoveCurrent);
+    connect(up_, &QPushButton::clicked, this, [this] { MoveCurrent(-1); });
+    connect(down_, &QPushButton::clicked, this, [this] { MoveCurrent(1); });
+    connect(list_, &QListWidget::currentRowChanged, this,
+            &TfrmOnlineDictionaryOptions::UpdateButtons);
 
     connect(add_, &QPushButton::clicked, this, &TfrmOnlineDictionaryOptions::btnAddClick);
     connect(edit_, &QPushButton::clicked, actEdit_, &QAction::trigger);
@@ -55,6 +71,34 @@ TfrmOnlineDictionaryOptions::TfrmOnlineDictionaryOptions(const TOptionsContext &
         const QString name = TWebTabs::NameOf(entry);
         AddItem(name, entry.mid(name.size() + 1), settings.IsOnlineLookupEnabled(name));
     }
+    UpdateButtons();
+}
+
+void TfrmOnlineDictionaryOptions::UpdateButtons()
+{
+    const int row = list_->currentRow();
+    // The last entry stays: an empty list would bring the four defaults back.
+    remove_->setEnabled(row >= 0 && list_->count() > 1);
+    up_->setEnabled(row > 0);
+    down_->setEnabled(row >= 0 && row + 1 < list_->count());
+}
+
+void TfrmOnlineDictionaryOptions::RemoveCurrent()
+{
+    if (list_->count() > 1)
+        delete list_->currentItem();
+    UpdateButtons();
+}
+
+void TfrmOnlineDictionaryOptions::MoveCurrent(int delta)
+{
+    const int row = list_->currentRow();
+    const int target = row + delta;
+    if (row < 0 || target < 0 || target >= list_->count())
+        return;
+    QListWidgetItem *item = list_->takeItem(row);
+    list_->insertItem(target, item);
+    list_->setCurrentItem(item);
 }
 
 QString TfrmOnlineDictionaryOptions::NameOf(const QListWidgetItem *item)
@@ -124,10 +168,15 @@ QString TfrmOnlineDictionaryOptions::Title() const
 void TfrmOnlineDictionaryOptions::Apply()
 {
     TDictSettings &settings = TDictSettings::Instance();
+    QStringList names, templates;
+    QList<bool> enabled;
     for (int i = 0; i < list_->count(); ++i) {
         const QListWidgetItem *item = list_->item(i);
-        settings.SetOnlineDictionary(NameOf(item), TemplateOf(item));
-        settings.SetOnlineLookupEnabled(NameOf(item), item->checkState() == Qt::Checked);
+        names << NameOf(item);
+        templates << TemplateOf(item);
+        enabled << (item->checkState() == Qt::Checked);
     }
+    settings.SetOnlineDictionaryList(names, templates, enabled);
+    settings.SetUseNetwork(useNetwork_->isChecked());
     TDictionaryList::Instance().NotifyOnlineDictionaries();
 }

@@ -1,5 +1,6 @@
 #include "OptionsRegistry.h"
 
+#include "DictServerOptions.h"
 #include "DictionaryOptions.h"
 #include "EditorFontOptions.h"
 #include "EditorOptions.h"
@@ -43,4 +44,5 @@ void RegisterOptionsPages()
     if (TDictSettings::Instance().GetEnableUIFonts())
         RegisterOptionsPage(&Create<TEditorFontOptions>);
     RegisterOptionsPage(&Create<TfrmOnlineDictionaryOptions>);
+    RegisterOptionsPage(&Create<TDictServerOptions>);
 }

@@ -51,6 +51,11 @@ bool TWebTabs::Stale() const
 
 void TWebTabs::Rebuild()
 {
+    // The user stays on the web dictionary they were looking at, when it is still there.
+    QString shown;
+    for (const QPointer<QWidget> &tab : tabs_)
+        if (tab && tab == pages_->currentWidget())
+            shown = pages_->tabText(pages_->indexOf(tab));
     Clear();
     builtFrom_ = CurrentEntries();
     if (!TDictFrame::IsRegistered(GenericOnline))
@@ -73,6 +78,8 @@ void TWebTabs::Rebuild()
         panel->Panel2()->hide();
         pages_->addTab(page, name);
         tabs_.emplace_back(page);
+        if (name == shown)
+            pages_->setCurrentWidget(page);
     }
 }
 

@@ -650,6 +650,22 @@ void TIniFile::ReadSectionPairs(const QString &section, QStringList &keys,
     });
 }
 
+void TIniFile::ReadEntryLines(const QString &section, QStringList &keys, QStringList &values) const
+{
+    keys.clear();
+    values.clear();
+    const QByteArray bytes = Load();
+    qsizetype used = 1;
+    ForEachEntry(bytes, Name(section), [&](const Line &line) {
+        used += line.name.size() + 1;
+        if (used > SectionKeyBudget)
+            return false;
+        keys.append(DecodeKey(StoredKey(bytes, line.name)));
+        values.append(DecodeValue(bytes, line.value));
+        return true;
+    });
+}
+
 QStringList TIniFile::ReadKeyList(const QString &section) const
 {
     const QByteArray bytes = Load();
@@ -726,6 +742,22 @@ void TIniFile::WriteKeyList(const QString &section, const QStringList &keys)
     for (const QString &key : keys)
         if (!key.isEmpty())
             block += EncodeKey(key).toUtf8() + '=' + eol;
+    if (!block.isEmpty())
+        block.prepend(SectionHeader(section, eol));
+    PutSection(bytes, section, block);
+    SaveIfChanged(before, bytes);
+}
+
+void TIniFile::WriteEntryLines(const QString &section, const QStringList &keys,
+                               const QStringList &values)
+{
+    const QByteArray before = Load();
+    QByteArray bytes = before;
+    const QByteArray eol = LineEnding(bytes.isEmpty() ? QByteArray("\n") : bytes);
+    QByteArray block;
+    for (qsizetype i = 0; i < qMin(keys.size(), values.size()); ++i)
+        if (!keys[i].isEmpty()) // a line "=value" would never be read back
+            block += EncodeKey(keys[i]).toUtf8() + '=' + OneLine(values[i]) + eol;
     if (!block.isEmpty())
         block.prepend(SectionHeader(section, eol));
     PutSection(bytes, section, block);

@@ -34,6 +34,10 @@ public:
     QStringList ReadSectionValues(const QString &section) const;
     // The keys and values of ReadSectionValues as two lists, so a key holding "=" stays whole.
     void ReadSectionPairs(const QString &section, QStringList &keys, QStringList &values) const;
+    // Every entry line of a section in file order, a key that stands on several lines once per
+    // line (a list whose keys may repeat, such as two servers on one host); within the budget of
+    // ReadSection, counted per line.
+    void ReadEntryLines(const QString &section, QStringList &keys, QStringList &values) const;
     // A list section: its keys exactly as stored, in file order, keeping keys that differ only in
     // letter case apart (each distinct key once, within the same budget as ReadSection).
     QStringList ReadKeyList(const QString &section) const;
@@ -48,6 +52,10 @@ public:
     // EraseSection followed by writing keys[i] = values[i], in one atomic write; the section keeps
     // its place in the file. Empty lists just erase it.
     void ReplaceSection(const QString &section, const QStringList &keys, const QStringList &values);
+    // Replaces a section by one "key=value" line per pair, in order, repeated keys included, so
+    // that ReadEntryLines gives the pairs back.
+    void WriteEntryLines(const QString &section, const QStringList &keys,
+                         const QStringList &values);
     // Replaces a list section by one "key=" line per key, in order (see ReadKeyList).
     void WriteKeyList(const QString &section, const QStringList &keys);
     // Removes every entry line of key in the section.

@@ -38,6 +38,8 @@ constexpr QLatin1String FileHistorySection("FileHistory");
 constexpr QLatin1String RhymeLineLists("RhymeLineDictionaryList");
 constexpr QLatin1String DictServers("Dictionary_Servers");
 constexpr QLatin1String CurrentServer("Dictionary_CurrentServer");
+constexpr QLatin1String DictSelection("Dictionary_Selection");
+constexpr QLatin1String OnlineSection("Online");
 constexpr QLatin1String OnlineDictionaries("OnlineDictionaries");
 constexpr QLatin1String OnlineEnabled("OnlineLookupsEnabled");
 
@@ -393,10 +395,65 @@ void TDictSettings::SetDictionaryPairs(const QString &section, const QStringList
 
 void TDictSettings::GetDictServers(QStringList &list) const
 {
-    list = ini_.ReadSectionValues(DictServers);
+    QStringList hosts, ports;
+    ini_.ReadEntryLines(DictServers, hosts, ports);
+    list.clear();
+    for (qsizetype i = 0; i < hosts.size(); ++i)
+        list.append(hosts[i] + QLatin1Char('=') + ports[i]);
     if (list.isEmpty())
         list.append(QString::fromLatin1(DefaultDictHost) + QLatin1Char('=') +
                     QString::number(DefaultDictPort));
+}
+
+void TDictSettings::SetDictServers(const QStringList &list)
+{
+    QStringList hosts, ports;
+    for (const QString &entry : list) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        hosts.append(equals < 0 ? entry : entry.left(equals));
+        ports.append(equals < 0 ? QString() : entry.mid(equals + 1));
+    }
+    ini_.WriteEntryLines(DictServers, hosts, ports);
+}
+
+void TDictSettings::SetOnlineDictionaryList(const QStringList &names, const QStringList &templates,
+                                            const QList<bool> &enabled)
+{
+    QStringList flags;
+    for (const bool on : enabled)
+        flags << (on ? QStringLiteral("1") : QStringLiteral("0"));
+    ini_.ReplaceSection(OnlineDictionaries, names, templates);
+    ini_.ReplaceSection(OnlineEnabled, names, flags);
+}
+
+QString TDictSettings::GetDictDatabase() const
+{
+    return ini_.ReadString(DictSelection, QStringLiteral("Database"), QString());
+}
+
+void TDictSettings::SetDictDatabase(const QString &name)
+{
+    ini_.WriteString(DictSelection, QStringLiteral("Database"), name);
+}
+
+QString TDictSettings::GetDictStrategy() const
+{
+    return ini_.ReadString(DictSelection, QStringLiteral("Strategy"), QString());
+}
+
+void TDictSettings::SetDictStrategy(const QString &name)
+{
+    ini_.WriteString(DictSelection, QStringLiteral("Strategy"), name);
+}
+
+bool TDictSettings::GetUseNetwork() const
+{
+    return ini_.ReadBool(OnlineSection, QStringLiteral("UseNetwork"), true);
+}
+
+void TDictSettings::SetUseNetwork(bool v)
+{
+    ini_.WriteBool(OnlineSection, QStringLiteral("UseNetwork"), v);
 }
 
 // ---- Selected verse form (memory only) ----

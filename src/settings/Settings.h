@@ -141,6 +141,10 @@ public:
     // writes nothing that the user did not change.
     QStringList PeekOnlineDictionaries() const;
     void SetOnlineDictionary(const QString &name, const QString &urlTemplate);
+    // Replaces the web dictionaries and their check marks by these, in this order: entries left
+    // out are removed.
+    void SetOnlineDictionaryList(const QStringList &names, const QStringList &templates,
+                                 const QList<bool> &enabled);
     bool IsOnlineLookupEnabled(const QString &name) const;
     void SetOnlineLookupEnabled(const QString &name, bool enabled);
 
@@ -150,7 +154,19 @@ public:
     void GetDictionaryPairs(const QString &section, QStringList &names, QStringList &values) const;
     void SetDictionaryPairs(const QString &section, const QStringList &names,
                             const QStringList &values);
+    // Every line of the server list, two servers on one host included.
     void GetDictServers(QStringList &list) const;
+    // Replaces the server list by these "host=port" entries, in order.
+    void SetDictServers(const QStringList &list);
+    // The database and strategy last chosen in the DICT panel, by name (empty: the first).
+    QString GetDictDatabase() const;
+    void SetDictDatabase(const QString &name);
+    QString GetDictStrategy() const;
+    void SetDictStrategy(const QString &name);
+
+    // The one switch for the network: off, no lookup and no update check connects anywhere.
+    bool GetUseNetwork() const;
+    void SetUseNetwork(bool v);
 
     // The verse form chosen in the chooser; memory only.
     void SelectVerseForm(const QString &name);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QTest>
 
 namespace {
 
@@ -67,4 +68,72 @@ TEST(DefineCli, PrintsDefinitionsAndTellsNotFoundFromUnreachable)
         EXPECT_EQ(usage.status, 2) << bad.join(' ').toStdString();
         EXPECT_FALSE(usage.err.isEmpty());
     }
+}
+
+namespace {
+
+// The program runs while this process serves it, so the event loop must keep running.
+TRun CliServed(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(TOLVANE_APP_DIR "/tolvane-cli"), args);
+    TRun run;
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
+        return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+TEST(DefineCli, ExitStatusFollowsTheServersVerdict)
+{
+    struct Case
+    {
+        const char *answer;
+        bool close; // the server hangs up after answering
+        int status;
+        const char *err; // a text stderr holds
+    };
+    const Case cases[] = {
+        {"150 1 found\r\n151 \"x\" wn \"W\"\r\nx\r\n.\r\n250 ok\r\n", false, 0, ""},
+        {"152 1 match\r\nwn \"x\"\r\n.\r\n250 ok\r\n", false, 0, ""},
+        {"552 no match\r\n", false, 1, ""},
+        {"551 invalid strategy\r\n", false, 3, "551 invalid strategy"},
+        {"550 invalid database\r\n", false, 3, "550 invalid database"},
+        {"530 access denied\r\n", false, 3, "530 access denied"},
+        {"420 server temporarily unavailable\r\n", false, 3, "420 server"},
+        {"150 1 found\r\n151 \"x\" wn \"W\"\r\nhalf a li", true, 3, "ended before its status"},
+        {"150 1 found\r\n151 \"x\" wn \"W\"\r\nx\r\n.\r\n", false, 3, "ended before its status"},
+    };
+    for (const Case &c : cases) {
+        TScriptedServer server;
+        server.onConnect = [](QTcpSocket *s) { s->write("220 scripted <> <1@x>\r\n"); };
+        server.onLine = [&](const QByteArray &line) {
+            // Suggestions are asked for after a 552; this server has none.
+            if (line.startsWith("MATCH"))
+                return QByteArray("552 no match\r\n");
+            server.connections.last()->write(c.answer);
+            if (c.close)
+                server.connections.last()->disconnectFromHost();
+            return QByteArray();
+        };
+        const TRun run = CliServed({"define", "x", "--server", Server(server.Port())});
+        EXPECT_EQ(run.status, c.status) << c.answer;
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.err))) << run.err.toStdString();
+        EXPECT_EQ(run.out.isEmpty(), c.status == 3) << c.answer;
+    }
+}
+
+TEST(DefineCli, AWordWithoutDefinitionGetsSuggestions)
+{
+    TDictd &dictd = SharedDictd();
+    ASSERT_TRUE(dictd.Running());
+    const TRun run = Cli({"define", "recieve", "--server", Server(dictd.Port())});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("No data found\n\nDid you mean:\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("\n  receive\n"))) << run.out.toStdString();
 }

@@ -175,7 +175,7 @@ TEST(DictClient, OddAnswersEndCleanly)
          QStringLiteral("\"x\" wn \"W\"\nhalf a li\n")},
         {"not UTF-8, then close", nullptr,
          [](const QByteArray &) { return QByteArray("151 \"x\" wn \"W\"\r\n\xc3\x28\xff\r\n"); },
-         QStringLiteral("\"x\" wn \"W\"\n\uFFFD(\uFFFD\n")},
+         QStringLiteral("\"x\" wn \"W\"\n\u00C3(\u00FF\n")},
     };
     for (const Case &c : cases) {
         TScriptedServer server;

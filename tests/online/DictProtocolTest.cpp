@@ -48,9 +48,9 @@ TEST(DictProtocol, FormattingDropsStatusLinesAndUndoesDotStuffing)
     EXPECT_EQ(DP::FormatResponse("220 hello\r\n552 no match\r\n"), DP::NoDataFound());
     EXPECT_EQ(DP::FormatResponse("  \r\n"), DP::UnableToConnect());
     EXPECT_EQ(DP::FormatResponse(""), DP::UnableToConnect());
-    // Bytes that are not UTF-8 are shown as replacement characters, the rest as sent.
+    // A line that is not UTF-8 is read as Windows-1252, the rest as sent.
     EXPECT_EQ(DP::FormatResponse("151 \"x\" gcide \"G\"\r\nna\xff\xfeve\r\n.\r\n"),
-              QStringLiteral("\"x\" gcide \"G\"\nna\uFFFD\uFFFDve\n\n"));
+              QStringLiteral("\"x\" gcide \"G\"\nna\u00FF\u00FEve\n\n"));
 }
 
 TEST(DictProtocol, ListingsYieldNamesAndUnquotedDescriptions)

@@ -119,6 +119,8 @@ TEST_F(OnlinePanelTest, ShowsRealDefinitionsInBothHostsWhileItsPageIsCurrent)
         emit panel->cmbDatabases()->activated(3);
         ASSERT_TRUE(QTest::qWaitFor([&] { return Shows(panel, "\"brine\" wn"); }, 20000));
         EXPECT_EQ(proxy.sent.last(), QByteArray("DEFINE wn \"brine\"\r\n"));
+        // The choice is remembered; the next host starts from the first database again.
+        TDictSettings::Instance().SetDictDatabase(QString());
         host.reset();
         Dict().SetWord(QString());
     }

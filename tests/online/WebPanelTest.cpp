@@ -146,3 +146,42 @@ TEST_F(WebPanelTest, TabsNavigateWhenCurrentAndFollowTheSettings)
     EXPECT_EQ(pages->tabText(3), QStringLiteral("Other"));
     EXPECT_EQ(pages->count(), 4);
 }
+
+TEST_F(WebPanelTest, SchemelessTemplatesTheShownTabAndTheNetworkSwitch)
+{
+    TWebServer server;
+    server.Page(QStringLiteral("love.html"), QStringLiteral("Love page"));
+    const QString schemeless = QStringLiteral("127.0.0.1:%1/%s.html").arg(server.port);
+    TDictSettings &settings = TDictSettings::Instance();
+    settings.SetOnlineDictionary(QStringLiteral("First"), server.Template());
+    settings.SetOnlineDictionary(QStringLiteral("Local"), schemeless);
+    UseMode(1);
+    auto frame = std::make_unique<TFrameAdvanced>(nullptr, nullptr);
+    frame->Initialize(1);
+    frame->resize(800, 600);
+    frame->show();
+    QTabWidget *pages = frame->PageControl1();
+    ASSERT_EQ(pages->tabText(4), QStringLiteral("Local"));
+    pages->setCurrentIndex(4);
+    Dict().SetWordNow(QStringLiteral("love"));
+    auto *panel = pages->widget(4)->findChild<TfrmGenericOnline *>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel->wbOnline()->title() == QStringLiteral("Love page"); }, 30000))
+        << panel->LastUrl().toString().toStdString();
+    EXPECT_TRUE(server.Log().contains(QStringLiteral("GET /love.html ")));
+
+    // The web tabs are rebuilt (Options applied): the user stays on the same dictionary.
+    settings.SetOnlineDictionary(QStringLiteral("Third"), server.Template());
+    Dict().NotifyOnlineDictionaries();
+    EXPECT_EQ(pages->tabText(pages->currentIndex()), QStringLiteral("Local"));
+
+    // Off: the tab says so and asks nothing of the network.
+    settings.SetUseNetwork(false);
+    panel = pages->currentWidget()->findChild<TfrmGenericOnline *>();
+    ASSERT_NE(panel, nullptr);
+    Dict().SetWordNow(QStringLiteral("brine"));
+    QTest::qWait(500);
+    EXPECT_EQ(panel->LastUrl(), QUrl(QStringLiteral("about:blank")));
+    EXPECT_FALSE(server.Log().contains(QStringLiteral("/brine")));
+}

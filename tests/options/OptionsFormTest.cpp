@@ -52,9 +52,12 @@ TEST_F(OptionsFormTest, TreeFollowsTheRegisteredPages)
         QStringList paths;
     };
     const Case cases[] = {
-        {"", {"UI", "Editor", "Editor|Font", "Dictionary", "Online dictionaries"}},
+        {"",
+         {"UI", "Editor", "Editor|Font", "Dictionary", "Online dictionaries",
+          "Online dictionaries|DICT servers"}},
         {"EnableUIFonts=1\r\n",
-         {"UI", "UI|Font", "Editor", "Editor|Font", "Dictionary", "Online dictionaries"}},
+         {"UI", "UI|Font", "Editor", "Editor|Font", "Dictionary", "Online dictionaries",
+          "Online dictionaries|DICT servers"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.mainForm);

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int Found = 0, NotFound = 1, NoServer = 2;
+constexpr int Found = 0, NotFound = 1, NoServer = 2, ServerError = 3;
 
 struct TDefineArgs
 {
@@ -81,6 +81,52 @@ QStringList DefaultServers()
     return servers;
 }
 
+// Sends one command at a time over the servers and waits for its answer.
+class TExchanges
+{
+public:
+    explicit TExchanges(const QStringList &servers) { client_.SetServers(servers); }
+
+    TDictClient::TOutcome Send(const QByteArray &command, QByteArray &response)
+    {
+        QEventLoop loop;
+        TDictClient::TOutcome result = TDictClient::TOutcome::Unreachable;
+        const QMetaObject::Connection done =
+            QObject::connect(&client_, &TDictClient::Finished, &loop,
+                             [&](TDictClient::TOutcome outcome, const QByteArray &answer) {
+                                 result = outcome;
+                                 response = answer;
+                                 loop.quit();
+                             });
+        client_.Start(command);
+        loop.exec();
+        QObject::disconnect(done);
+        return result;
+    }
+
+private:
+    TDictClient client_;
+};
+
+// Words like word from the server that had no definition of it; none when it offers none.
+QStringList Suggestions(TExchanges &exchanges, const QString &word)
+{
+    QStringList words;
+    // A server without "lev" refuses that MATCH, which just adds nothing.
+    for (const QByteArray &command : DictProtocol::SuggestionCommands(word, true)) {
+        QByteArray response;
+        if (exchanges.Send(command, response) != TDictClient::TOutcome::Answered)
+            break;
+        DictProtocol::MergeWords(words, DictProtocol::ParseMatches(response), word);
+    }
+    return words.mid(0, DictProtocol::MaxSuggestions);
+}
+
+bool IsBlank(const QByteArray &bytes)
+{
+    return bytes.trimmed().isEmpty();
+}
+
 } // namespace
 
 namespace DefineCommand {
@@ -92,29 +138,47 @@ int Run(const QStringList &args, std::ostream &out, std::ostream &err)
         err << "tolvane-cli: " << parsed.error.toStdString() << '\n';
         return NoServer;
     }
-    TDictClient client;
-    client.SetServers(parsed.servers.isEmpty() ? DefaultServers() : parsed.servers);
-    QEventLoop loop;
-    int status = NoServer;
-    QObject::connect(&client, &TDictClient::Finished, &loop,
-                     [&](TDictClient::TOutcome outcome, const QByteArray &response) {
-                         const QString text = DictProtocol::FormatResponse(response);
-                         if (outcome == TDictClient::TOutcome::Unreachable ||
-                             text == DictProtocol::UnableToConnect()) {
-                             err << "tolvane-cli: " << DictProtocol::UnableToConnect().toStdString()
-                                 << '\n';
-                             status = NoServer;
-                         } else {
-                             out << text.toStdString();
-                             if (!text.endsWith(QLatin1Char('\n')))
-                                 out << '\n';
-                             status = text == DictProtocol::NoDataFound() ? NotFound : Found;
-                         }
-                         loop.quit();
-                     });
-    client.Start(DictProtocol::Command(parsed.query));
-    loop.exec();
-    return status;
+    TExchanges exchanges(parsed.servers.isEmpty() ? DefaultServers() : parsed.servers);
+    QByteArray response;
+    const TDictClient::TOutcome outcome =
+        exchanges.Send(DictProtocol::Command(parsed.query), response);
+    if (outcome == TDictClient::TOutcome::Unreachable ||
+        (outcome == TDictClient::TOutcome::Answered && IsBlank(response))) {
+        err << "tolvane-cli: " << DictProtocol::UnableToConnect().toStdString() << '\n';
+        return NoServer;
+    }
+    if (outcome == TDictClient::TOutcome::TimedOut) {
+        err << "tolvane-cli: no complete answer within " << TDictClient::DeadlineMs / 1000
+            << " s\n";
+        return ServerError;
+    }
+    QString status;
+    switch (DictProtocol::Verdict(response, &status)) {
+    case DictProtocol::TVerdict::Found: {
+        const QString text = DictProtocol::FormatResponse(response);
+        out << text.toStdString();
+        if (!text.endsWith(QLatin1Char('\n')))
+            out << '\n';
+        return Found;
+    }
+    case DictProtocol::TVerdict::NotFound: {
+        out << DictProtocol::NoDataFound().toStdString() << '\n';
+        const QStringList words = parsed.query.strategy.isEmpty()
+                                      ? Suggestions(exchanges, parsed.query.word)
+                                      : QStringList();
+        if (!words.isEmpty())
+            out << "\nDid you mean:\n  " << words.join(QStringLiteral("\n  ")).toStdString()
+                << '\n';
+        return NotFound;
+    }
+    case DictProtocol::TVerdict::ServerError:
+        err << "tolvane-cli: the server answered: " << status.toStdString() << '\n';
+        return ServerError;
+    case DictProtocol::TVerdict::Incomplete:
+        break;
+    }
+    err << "tolvane-cli: the answer ended before its status line\n";
+    return ServerError;
 }
 
 } // namespace DefineCommand

@@ -49,7 +49,9 @@ const char *const kHelp =
     "  build TSV OUT        write a word-list file from key TAB value lines\n"
     "  define WORD [--server HOST:PORT]... [--database NAME] [--strategy NAME]\n"
     "                       definitions from a DICT server (default: the servers of\n"
-    "                       settings.ini, else dict.org:2628); exit 2 when no server answers\n"
+    "                       settings.ini, else dict.org:2628); with no definition, exit 1\n"
+    "                       and similar words; exit 2 when no server answers, 3 when the\n"
+    "                       server refuses or its answer breaks off (its status on stderr)\n"
     "\n"
     "Exit status: 0 when something was found, 1 when nothing was, 2 on bad usage or a bad\n"
     "file. In dump and build, \\\\ \\t \\n \\r stand for backslash, tab, line feed, return.\n";
