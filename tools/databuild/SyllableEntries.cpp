@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -23,11 +24,28 @@ bool IsEditorWord(std::string_view word)
                        [](char ch) { return IsLetter(ch) || ch == '\'' || ch == '-'; });
 }
 
+// The stress digits of every pronunciation, the first first, each differing one once, joined
+// by "#"; a pronunciation with no vowel sound is left out.
+std::string StressesOf(const std::vector<std::string> &pronunciations)
+{
+    std::vector<std::string> seen;
+    for (const std::string &phonemes : pronunciations) {
+        std::string stress = TSyllableTable::StressDigits(phonemes);
+        if (!stress.empty() && std::find(seen.begin(), seen.end(), stress) == seen.end())
+            seen.push_back(std::move(stress));
+    }
+    std::string joined;
+    for (const std::string &stress : seen)
+        joined += (joined.empty() ? "" : "#") + stress;
+    return joined;
+}
+
 using TEntries = std::map<std::string, std::string, std::less<>>;
 
-// Drops the plain words that the counter, without their entry, would count and scan the same
-// way: the rule gets them right and their stress falls on the first syllable. Words with an
-// apostrophe or a hyphen stay, as without an entry they would be looked up in parts.
+// Drops the plain words of one pronunciation that the counter, without their entry, would count
+// and scan the same way: the rule gets them right and their stress falls on the first syllable.
+// Words with an apostrophe or a hyphen stay, as without an entry they would be looked up in
+// parts, and so do words with a second pronunciation.
 void DropWhatTheRuleGives(TEntries &entries)
 {
     TDIWordListWriter writer;
@@ -38,7 +56,8 @@ void DropWhatTheRuleGives(TEntries &entries)
     const TSyllableTable rule, table(&words);
     std::erase_if(entries, [&](const auto &entry) {
         const std::string &word = entry.first;
-        if (!std::all_of(word.begin(), word.end(), IsLetter))
+        if (!std::all_of(word.begin(), word.end(), IsLetter) ||
+            entry.second.find('#') != std::string::npos)
             return false;
         const QString text = QString::fromStdString(word);
         return rule.CountLine(text) == table.CountLine(text) &&
@@ -54,9 +73,9 @@ TEntries SyllableEntries(const TCmuDictionary &cmu)
     for (const auto &[word, pronunciations] : cmu.Entries()) {
         if (!IsEditorWord(word) || pronunciations.empty())
             continue;
-        std::string stress = TSyllableTable::StressDigits(pronunciations.front());
-        if (!stress.empty())
-            entries.emplace(word, std::move(stress));
+        std::string stresses = StressesOf(pronunciations);
+        if (!stresses.empty())
+            entries.emplace(word, std::move(stresses));
     }
     DropWhatTheRuleGives(entries);
     return entries;
