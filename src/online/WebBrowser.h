@@ -17,6 +17,8 @@ public:
     virtual QWidget *Widget() = 0;
     virtual QWebEngineView *View() = 0;
     virtual void Load(const QUrl &url) = 0;
+    // Shows a page of our own, with base as its address.
+    virtual void SetHtml(const QString &html, const QUrl &base) = 0;
 };
 
 // What the module exports under WebBrowserEntry: a new browser owned by parent.

@@ -64,7 +64,7 @@ void TfrmGenericOnline::Navigate()
         if (!showingOff_) {
             // A page of its own, so that not even a failed navigation reaches the network.
             lastUrl_ = QUrl(QStringLiteral("about:blank"));
-            browser_->setHtml(
+            browser_->SetHtml(
                 QStringLiteral("<html><body><p>%1</p></body></html>")
                     .arg(tr("Online lookups are turned off in Options.").toHtmlEscaped()),
                 lastUrl_);

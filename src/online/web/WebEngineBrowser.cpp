@@ -16,6 +16,7 @@ public:
     QWidget *Widget() override { return this; }
     QWebEngineView *View() override { return this; }
     void Load(const QUrl &url) override { load(url); }
+    void SetHtml(const QString &html, const QUrl &base) override { setHtml(html, base); }
 };
 
 } // namespace
