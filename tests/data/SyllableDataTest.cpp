@@ -45,7 +45,7 @@ TEST_F(SyllableData, LinesCountAndScanByPronunciation)
         const char *meter;
     } cases[] = {
         {"The table and the little people created", 12, "x/xxx/x/xx/x"},
-        {"Shall I compare thee to a summer's day?", 10, "/xx//xx/x/"},
+        {"Shall I compare thee to a summer's day?", 10, "xxx/xxx/x/"},
         {"Don't stop, the fire burned bright", 7, "//x/x//"},
         {"Lovely, gentle, between!", 6, "/x/xx/"},
         {"A well-known caf\u00e9", 5, "x//x/"},
@@ -75,7 +75,7 @@ TEST_F(SyllableData, TheCommandLineCountsLikeTheGutter)
     const QString line = QStringLiteral("The table and the little people created");
     EXPECT_EQ(Cli({"syllables", line}), "12");
     EXPECT_EQ(Cli({"syllables", line, "--rule"}), QString::number(CountLineSyllables(line)));
-    EXPECT_EQ(Cli({"meter", "Shall I compare thee to a summer's day?"}), "/xx//xx/x/");
+    EXPECT_EQ(Cli({"meter", "Shall I compare thee to a summer's day?"}), "xxx/xxx/x/");
 }
 
 } // namespace
