@@ -11,6 +11,21 @@
 
 #include <algorithm>
 
+namespace {
+
+bool IsDark(const QColor &color)
+{
+    return color.lightness() < 128;
+}
+
+// An ink that stays readable on the gutter's background, in a light or a dark theme.
+QColor ReadableOn(const QColor &ink, const QColor &background)
+{
+    return IsDark(background) && IsDark(ink) ? ink.lighter(250) : ink;
+}
+
+} // namespace
+
 TEditorGutter::TEditorGutter(TDictEditor *editor, QWidget *parent, const QColor &color)
     : QWidget(parent), editor_(editor)
 {
@@ -18,7 +33,7 @@ TEditorGutter::TEditorGutter(TDictEditor *editor, QWidget *parent, const QColor 
     font.setPixelSize(11);
     setFont(font);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::WindowText, ReadableOn(color, palette.color(QPalette::Window)));
     setPalette(palette);
     setAutoFillBackground(true);
     // The editor's repaints and scrolls move the rows; follow them.
@@ -43,28 +58,52 @@ int TEditorGutter::ViewportOffset() const
     return editor_->viewport()->mapToGlobal(QPoint()).y() - mapToGlobal(QPoint()).y();
 }
 
+QColor TEditorGutter::MarkColor(bool neutral) const
+{
+    if (neutral)
+        return palette().color(QPalette::PlaceholderText);
+    return IsDark(palette().color(QPalette::Window)) ? QColor(0xFF, 0x70, 0x70)
+                                                     : QColor(0xD0, 0x10, 0x10);
+}
+
 void TEditorGutter::PaintRow(QPainter &painter, int row, int top, int height)
 {
     const QString text = TextOf(row);
     if (text.isEmpty())
         return;
-    const QRect box(0, top, width() - 2, height);
+    const QRect box(AlignLeft ? 2 : 0, top, width() - 2, height);
     const TGutterNote note = RowNote ? RowNote(row) : TGutterNote();
-    const int marked = std::clamp(note.length, 0, int(text.size()));
+    const int start = std::clamp(note.start, 0, int(text.size()));
+    const int marked = std::clamp(note.length, 0, int(text.size()) - start);
     if (marked == 0) {
-        painter.drawText(box, Qt::AlignRight | Qt::AlignTop, text);
+        painter.drawText(box, (AlignLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, text);
         return;
     }
-    // Right-aligned as a whole; the marked head in red, the rest in the gutter's colour.
-    const QString head = text.left(marked), tail = text.mid(marked);
+    // Drawn piece by piece from the left edge of the whole text; the marked piece stands out by
+    // weight as well as colour.
     const QFontMetrics metrics = fontMetrics();
-    const int left = box.right() + 1 - metrics.horizontalAdvance(text);
+    QFont markFont = font();
+    if (!note.neutral) {
+        markFont.setBold(true);
+    }
+    const QString pieces[] = {text.left(start), text.mid(start, marked), text.mid(start + marked)};
+    const int markWidth = QFontMetrics(markFont).horizontalAdvance(pieces[1]);
+    const int total =
+        metrics.horizontalAdvance(pieces[0]) + markWidth + metrics.horizontalAdvance(pieces[2]);
+    int left = AlignLeft ? box.left() : box.right() + 1 - total;
     const QPen pen = painter.pen();
-    painter.setPen(Qt::red);
-    painter.drawText(QRect(left, top, box.right() + 1 - left, height), Qt::AlignLeft | Qt::AlignTop,
-                     head);
-    painter.setPen(pen);
-    painter.drawText(box, Qt::AlignRight | Qt::AlignTop, tail);
+    // The bold text stays inside its own row.
+    painter.save();
+    painter.setClipRect(QRect(0, top, width(), height));
+    for (int i = 0; i < 3; ++i) {
+        const bool mark = i == 1;
+        painter.setFont(mark ? markFont : font());
+        painter.setPen(mark ? QPen(MarkColor(note.neutral)) : pen);
+        painter.drawText(QRect(left, top, width() - left, height), Qt::AlignLeft | Qt::AlignTop,
+                         pieces[i]);
+        left += mark ? markWidth : metrics.horizontalAdvance(pieces[i]);
+    }
+    painter.restore();
 }
 
 // Only the rows inside the given band are visited: a wrapped paragraph may hold far more rows
@@ -118,7 +157,7 @@ void TEditorGutter::FitToRowsOnScreen()
         widest = std::max(widest, metrics.horizontalAdvance(TextOf(row)));
     });
     const int fitted = std::max(20, widest + 6);
-    if (fitted != width())
+    if (fitted > width())
         QTimer::singleShot(0, this, [this, fitted] { SetGutterWidth(fitted); });
 }
 

@@ -6,12 +6,14 @@
 
 class TDictEditor;
 
-// A warning on one row of a gutter: the row text's first characters drawn in red, and the tool
-// tip shown over the row.
+// A mark on one row of a gutter: characters of the row text drawn as a fault (bold,
+// in the mark colour) or, when neutral, in a muted colour; and the tool tip shown over the row.
 struct TGutterNote
 {
     int length = 0;
     QString toolTip;
+    int start = 0;
+    bool neutral = false;
 };
 
 // One gutter column beside the editor: a text per display row, drawn only for the rows on
@@ -27,8 +29,11 @@ public:
     // Optional; asked only for rows with text.
     std::function<TGutterNote(int row)> RowNote;
     bool DrawBelowEnd = false;
-    // Keeps the width to the widest text of the rows on screen.
+    // Widens to the widest text of the rows on screen; never narrows, so scrolling does not
+    // move the text beside it.
     bool FitWidth = false;
+    // Row texts start at the left edge (so that marks line up) instead of ending at the right.
+    bool AlignLeft = false;
 
     void SetGutterWidth(int width);
     TDictEditor *Editor() const { return editor_; }
@@ -48,6 +53,7 @@ private:
     int ViewportOffset() const;
     void PaintRow(QPainter &painter, int row, int top, int height);
     void FitToRowsOnScreen();
+    QColor MarkColor(bool neutral) const;
 
     TDictEditor *editor_;
 };

@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextStream>
 #include <QVBoxLayout>
 
@@ -219,16 +220,24 @@ void TFrameAdvanced::BuildGutters(QWidget *page)
     meter_->setObjectName(QStringLiteral("pgMeter"));
     meter_->RowText = [this](int row) { return pgMeterDrawItem(row); };
     meter_->FitWidth = true;
+    meter_->AlignLeft = true;
     meter_->setFont(MeterFont(meter_->font()));
+    rhymeScheme_ = new TEditorGutter(plMain_, alignPanel_, QColor(0, 0x60, 0x60));
+    rhymeScheme_->setObjectName(QStringLiteral("pgRhymeScheme"));
+    rhymeScheme_->RowText = [this](int row) { return pgRhymeSchemeDrawItem(row); };
+    rhymeScheme_->RowNote = [this](int row) { return SchemeNote(row); };
+    rhymeScheme_->FitWidth = true;
+    rhymeScheme_->AlignLeft = true;
     customData_ = new TEditorGutter(plMain_, alignPanel_, QColor(0, 0x80, 0));
     customData_->setObjectName(QStringLiteral("pgCustomData"));
     customData_->RowText = [this](int row) { return pgCustomDataDrawItem(row); };
     customData_->RowNote = [this](int row) { return RhymeNote(row); };
-    for (TEditorGutter *gutter : {lineNumbers_, syllables_, meter_, customData_}) {
+    for (TEditorGutter *gutter : {lineNumbers_, syllables_, meter_, rhymeScheme_, customData_}) {
         gutter->resize(20, gutter->height());
         alignPanel_->AddColumn(gutter);
     }
     meter_->hide();
+    rhymeScheme_->hide();
     customData_->hide();
 }
 
@@ -248,6 +257,20 @@ void TFrameAdvanced::ConnectEditor()
 
 // --- gutters -------------------------------------------------------------------------------
 
+// Counts, letters and marks belong to a text line and show on its first display row.
+int TFrameAdvanced::LineOfFirstRow(int row) const
+{
+    if (row < 0 || row >= plMain_->DisplayLineCount())
+        return -1;
+    const QTextBlock block = plMain_->document()->findBlockByLineNumber(row);
+    return block.isValid() && block.firstLineNumber() == row ? block.blockNumber() : -1;
+}
+
+QString TFrameAdvanced::TextLine(int line) const
+{
+    return plMain_->document()->findBlockByNumber(line).text();
+}
+
 QString TFrameAdvanced::pgSyllablesDrawItem(int row) const
 {
     // Asked for every row painted, so the action is looked up once.
@@ -255,21 +278,54 @@ QString TFrameAdvanced::pgSyllablesDrawItem(int row) const
         syllableAction_ = FindAppAction(QStringLiteral("actViewSyllableCnt"));
     if (syllableAction_ && !syllableAction_->isChecked())
         return QString();
-    const QString line = plMain_->DisplayLine(row);
-    if (line.isEmpty() || line == QLatin1String("0"))
+    const int line = LineOfFirstRow(row);
+    const QString text = line < 0 ? QString() : TextLine(line);
+    if (text.isEmpty() || text == QLatin1String("0") || IsSectionLabel(text))
         return QString();
-    return QString::number(CountSyllables(line));
+    return QString::number(CountSyllables(text));
 }
 
+// The pattern row of each text line; below the last line of text, the rows still to come.
 QString TFrameAdvanced::pgCustomDataDrawItem(int row) const
 {
-    return row >= 0 && row < verseFormLines_.size() ? verseFormLines_.at(row) : QString();
+    const int patternRow = PatternRowAt(row);
+    if (patternRow < 0 || patternRow >= verseFormLines_.size())
+        return QString();
+    const int line = LineOfFirstRow(row);
+    const bool unknown = line >= 0 && std::size_t(line) < LineChecks().size() &&
+                         LineChecks()[std::size_t(line)].faults & TLineCheck::Unknown;
+    return verseFormLines_.at(patternRow) + (unknown ? QStringLiteral(" ?") : QString());
+}
+
+int TFrameAdvanced::PatternRowAt(int row) const
+{
+    if (verseCheck_.Empty() || row < 0)
+        return -1;
+    const std::vector<TLineCheck> &checks = LineChecks();
+    // The tail: blank lines after the last line of text, where the pattern goes on unwritten.
+    int tail = int(checks.size()), next = 0;
+    while (tail > 0 && !checks[std::size_t(tail - 1)].label &&
+           TextLine(tail - 1).trimmed().isEmpty())
+        --tail;
+    for (int line = tail - 1; line >= 0; --line)
+        if (checks[std::size_t(line)].patternRow >= 0) {
+            next = checks[std::size_t(line)].patternRow + 1;
+            break;
+        }
+    const int tailRow = tail < int(checks.size())
+                            ? plMain_->document()->findBlockByNumber(tail).firstLineNumber()
+                            : plMain_->DisplayLineCount();
+    if (row >= tailRow)
+        return next + row - tailRow;
+    const int line = LineOfFirstRow(row);
+    return line < 0 ? -1 : checks[std::size_t(line)].patternRow;
 }
 
 QString TFrameAdvanced::pgMeterDrawItem(int row) const
 {
-    const QString line = plMain_->DisplayLine(row);
-    return line.isEmpty() ? QString() : TDictionaryList::Instance().Syllables().MeterOfLine(line);
+    const int line = LineOfFirstRow(row);
+    const QString text = line < 0 ? QString() : TextLine(line);
+    return text.isEmpty() ? QString() : TDictionaryList::Instance().Syllables().MeterOfLine(text);
 }
 
 int TFrameAdvanced::CountSyllables(const QString &line) const
@@ -278,48 +334,103 @@ int TFrameAdvanced::CountSyllables(const QString &line) const
                              : CountLineSyllables(line);
 }
 
+// The poem's own rhyme letters, while no verse form is shown.
+QString TFrameAdvanced::pgRhymeSchemeDrawItem(int row) const
+{
+    if (rhymeScheme_->isHidden() || FormShown())
+        return QString();
+    const TLineCheck *check = CheckOfRow(row);
+    return check ? check->letter : QString();
+}
+
+TGutterNote TFrameAdvanced::SchemeNote(int row) const
+{
+    const TLineCheck *check = FormShown() ? nullptr : CheckOfRow(row);
+    if (!check || !(check->faults & TLineCheck::Unknown))
+        return {};
+    return {1, TVerseFormCheck::UnknownWord(check->lastWord), 0, true};
+}
+
 bool TFrameAdvanced::FormShown() const
 {
     return !customData_->isHidden() && !verseCheck_.Empty();
 }
 
-TGutterNote TFrameAdvanced::SyllableNote(int row) const
+// Checked again only after the text, the form or the counting changed.
+const std::vector<TLineCheck> &TFrameAdvanced::LineChecks() const
 {
-    const int asked = verseCheck_.Row(row).syllables;
-    if (!FormShown() || asked < 0)
-        return {};
-    const int count = CountSyllables(plMain_->DisplayLine(row));
-    if (count == asked)
-        return {};
-    return {int(QString::number(count).size()), TVerseFormCheck::SyllableProblem(count, asked)};
+    if (!checksValid_) {
+        QStringList lines;
+        for (QTextBlock block = plMain_->document()->begin(); block.isValid(); block = block.next())
+            lines << block.text();
+        const TDictionaryList &dict = TDictionaryList::Instance();
+        const TSyllableTable rule;
+        const TPoemCheck check(syllablesByTable_ ? dict.Syllables() : rule,
+                               dict.GetWordList(TDictionaryList::RhymeSlot));
+        const bool scheme = verseCheck_.Empty() || (!FormShown() && !rhymeScheme_->isHidden());
+        checks_ = scheme ? check.Scheme(lines) : check.Check(lines, verseCheck_);
+        checksValid_ = true;
+    }
+    return checks_;
 }
 
-// Rows not yet written on either side are left alone: there is nothing to compare.
+const TLineCheck *TFrameAdvanced::CheckOfRow(int row) const
+{
+    const int line = LineOfFirstRow(row);
+    return line >= 0 && std::size_t(line) < LineChecks().size() ? &LineChecks()[std::size_t(line)]
+                                                                : nullptr;
+}
+
+TGutterNote TFrameAdvanced::SyllableNote(int row) const
+{
+    const TLineCheck *check = FormShown() ? CheckOfRow(row) : nullptr;
+    if (!check || !(check->faults & TLineCheck::Count))
+        return {};
+    const QString shown = pgSyllablesDrawItem(row);
+    return {int(shown.size()), TVerseFormCheck::SyllableProblem(
+                                   check->CountText(), verseCheck_.Row(check->patternRow).count)};
+}
+
 TGutterNote TFrameAdvanced::RhymeNote(int row) const
 {
-    const int anchor = verseCheck_.RhymeAnchor(row);
-    if (anchor < 0)
+    const TLineCheck *check = FormShown() ? CheckOfRow(row) : nullptr;
+    if (!check)
         return {};
-    const QString word = LastWordOf(plMain_->DisplayLine(row));
-    const QString anchorLine = plMain_->DisplayLine(anchor);
-    const QString anchorWord = LastWordOf(anchorLine);
-    if (word.isEmpty() || anchorWord.isEmpty())
-        return {};
-    const TDictionaryList &dict = TDictionaryList::Instance();
-    if (WordsRhyme(word, anchorWord, dict.GetWordList(TDictionaryList::RhymeSlot)))
-        return {};
-    return {verseCheck_.Row(row).letterLength, TVerseFormCheck::RhymeProblem(anchor, anchorLine)};
+    const int letterLength = verseCheck_.Row(check->patternRow).letterLength;
+    if (check->faults & TLineCheck::Repeat)
+        return {letterLength,
+                TVerseFormCheck::RepeatProblem(check->otherLine, TextLine(check->otherLine))};
+    if (check->faults & TLineCheck::Rhyme)
+        return {letterLength,
+                TVerseFormCheck::RhymeProblem(check->otherLine, TextLine(check->otherLine))};
+    if (check->faults & TLineCheck::Unknown) {
+        const int length = int(pgCustomDataDrawItem(row).size());
+        return {1, TVerseFormCheck::UnknownWord(check->lastWord), length - 1, true};
+    }
+    return {};
+}
+
+void TFrameAdvanced::InvalidateChecks()
+{
+    checksValid_ = false;
 }
 
 void TFrameAdvanced::UpdateGutters()
 {
-    for (TEditorGutter *gutter : {syllables_, meter_, customData_})
+    InvalidateChecks();
+    for (TEditorGutter *gutter : {syllables_, meter_, rhymeScheme_, customData_})
         gutter->update();
 }
 
 void TFrameAdvanced::SetMeterVisible(bool visible)
 {
     meter_->setVisible(visible);
+}
+
+void TFrameAdvanced::SetRhymeSchemeVisible(bool visible)
+{
+    rhymeScheme_->setVisible(visible);
+    UpdateGutters();
 }
 
 void TFrameAdvanced::ApplySyllableSettings()
@@ -347,6 +458,7 @@ void TFrameAdvanced::ReloadVerseForms()
         }
     }
     verseCheck_.SetPattern(verseFormLines_);
+    InvalidateChecks();
     UpdateVerseFormWidth();
     syllables_->update(); // the form's counts mark rows there too
 }
@@ -356,6 +468,10 @@ void TFrameAdvanced::UpdateVerseFormWidth()
     int widest = 20;
     for (const QString &line : verseFormLines_)
         widest = std::max(widest, customData_->fontMetrics().horizontalAdvance(line));
+    // Room for the neutral mark of a last word no data knows, while there is one.
+    if (FormShown() && std::any_of(LineChecks().begin(), LineChecks().end(),
+                                   [](const auto &c) { return c.faults & TLineCheck::Unknown; }))
+        widest += customData_->fontMetrics().horizontalAdvance(QStringLiteral(" ?"));
     customData_->SetGutterWidth(widest + 4);
     customData_->update();
 }
@@ -366,6 +482,8 @@ void TFrameAdvanced::ApplyGutterSettings()
     lineNumbers_->setVisible(settings.GetShowLineNumbers());
     syllables_->setVisible(settings.GetShowSyllables());
     meter_->setVisible(settings.GetShowMeter());
+    rhymeScheme_->setVisible(settings.GetShowRhymeScheme());
+    InvalidateChecks();
     customData_->setVisible(settings.GetShowVerseForms());
     if (!customData_->isHidden())
         ReloadVerseForms();
@@ -381,6 +499,8 @@ void TFrameAdvanced::UpdateInfo()
 void TFrameAdvanced::plMainChange()
 {
     UpdateGutters();
+    if (FormShown())
+        UpdateVerseFormWidth();
     {
         TDelayLock lock;
         TDictionaryList::Instance().SetWord(plMain_->WordAtCaret());
@@ -457,7 +577,7 @@ void TFrameAdvanced::ActionExecute(QObject *sender)
         customData_->setVisible(TDictSettings::Instance().GetShowVerseForms());
         if (!customData_->isHidden())
             ReloadVerseForms();
-        syllables_->update(); // the form's marks come and go with its gutter
+        UpdateGutters(); // the form's marks come and go with its gutter
     } else if (name == QLatin1String("actVerseFormsUpdate"))
         ReloadVerseForms();
     else if (name == QLatin1String("actThesaurus"))

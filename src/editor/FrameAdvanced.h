@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -63,6 +64,7 @@ public:
     void ApplyGutterSettings();
     void SetTabsAsButtons(bool asButtons) override;
     void SetMeterVisible(bool visible) override;
+    void SetRhymeSchemeVisible(bool visible) override;
     void ApplySyllableSettings() override;
 
     TDictEditor *plMain() const { return plMain_; }
@@ -71,6 +73,7 @@ public:
     TEditorGutter *pgLineNumbers() const { return lineNumbers_; }
     TEditorGutter *pgSyllables() const { return syllables_; }
     TEditorGutter *pgMeter() const { return meter_; }
+    TEditorGutter *pgRhymeScheme() const { return rhymeScheme_; }
     TEditorGutter *pgCustomData() const { return customData_; }
     const QStringList &VerseFormLines() const { return verseFormLines_; }
     bool PanelsPlaced() const { return panelsPlaced_; }
@@ -91,7 +94,15 @@ private:
     QString pgSyllablesDrawItem(int row) const;
     QString pgCustomDataDrawItem(int row) const;
     QString pgMeterDrawItem(int row) const;
+    QString pgRhymeSchemeDrawItem(int row) const;
+    TGutterNote SchemeNote(int row) const;
     int CountSyllables(const QString &line) const;
+    int LineOfFirstRow(int row) const;
+    QString TextLine(int line) const;
+    int PatternRowAt(int row) const;
+    const std::vector<TLineCheck> &LineChecks() const;
+    const TLineCheck *CheckOfRow(int row) const;
+    void InvalidateChecks();
     bool FormShown() const;
     TGutterNote SyllableNote(int row) const;
     TGutterNote RhymeNote(int row) const;
@@ -114,6 +125,8 @@ private:
     std::unique_ptr<TDocumentCommands> documents_;
     QStringList verseFormLines_;
     TVerseFormCheck verseCheck_;
+    mutable std::vector<TLineCheck> checks_;
+    mutable bool checksValid_ = false;
     bool syllablesByTable_ = true;
     std::unique_ptr<TWebTabs> webTabs_;
     bool panelsPlaced_ = false;
@@ -126,6 +139,7 @@ private:
     TEditorGutter *lineNumbers_ = nullptr;
     TEditorGutter *syllables_ = nullptr;
     TEditorGutter *meter_ = nullptr;
+    TEditorGutter *rhymeScheme_ = nullptr;
     TEditorGutter *customData_ = nullptr;
     TDictEditor *plMain_ = nullptr;
 };

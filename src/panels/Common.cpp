@@ -34,6 +34,7 @@ void TfrmCommon::StartupReset()
 {
     bar_->DisableAll();
     chooser_->setVisible(TDictSettings::Instance().GetShowVerseForms());
+    chooser_->RestoreChosen();
 }
 
 void TfrmCommon::WordChange(QObject *)

@@ -8,6 +8,8 @@
 
 #include <QAbstractItemView>
 #include <QHBoxLayout>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -116,8 +118,29 @@ void TVerseFormChooser::cmbVerseFormsSelect(int index)
         return;
     TDictSettings &settings = TDictSettings::Instance();
     settings.SelectVerseForm(combo_->itemText(index));
+    settings.SetChosenVerseForm(combo_->itemText(index));
     button_->setEnabled(!settings.GetVerseFormExample().isEmpty());
     ExecuteAppAction(QStringLiteral("actVerseFormsUpdate"));
+}
+
+void TVerseFormChooser::RestoreChosen()
+{
+    TDictSettings &settings = TDictSettings::Instance();
+    const QString chosen = settings.GetChosenVerseForm();
+    if (chosen.isEmpty())
+        return;
+    cmbVerseFormsDropDown();
+    if (const int index = combo_->findText(chosen); index >= 0) {
+        combo_->setCurrentIndex(index);
+        cmbVerseFormsSelect(index);
+        return;
+    }
+    settings.SetChosenVerseForm(QString());
+    if (auto *main = qobject_cast<QMainWindow *>(window()))
+        main->statusBar()->showMessage(
+            tr("The verse form \"%1\" is no longer in the Verse Forms folder; none is chosen.")
+                .arg(chosen),
+            15000);
 }
 
 void TVerseFormChooser::btnVerseFormExampleClick()

@@ -40,6 +40,9 @@ public:
 
     void cmbVerseFormsDropDown();
     void cmbVerseFormsSelect(int index);
+    // Chooses the verse form of the last run again; one whose file is gone falls back to none,
+    // with a note in the main window's status bar.
+    void RestoreChosen();
     void btnVerseFormExampleClick();
 
 private:

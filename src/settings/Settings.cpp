@@ -152,6 +152,7 @@ TOLVANE_BOOL_KEY(ShowLineNumbers, MainForm, true)
 TOLVANE_BOOL_KEY(ShowSyllables, MainForm, true)
 TOLVANE_BOOL_KEY(ShowVerseForms, MainForm, false)
 TOLVANE_BOOL_KEY(ShowMeter, MainForm, false)
+TOLVANE_BOOL_KEY(ShowRhymeScheme, MainForm, false)
 TOLVANE_BOOL_KEY(ShowRhymes, MainForm, true)
 TOLVANE_BOOL_KEY(ShowPhrases, MainForm, true)
 TOLVANE_BOOL_KEY(ShowRoundex, MainForm, true)
@@ -461,6 +462,16 @@ void TDictSettings::SetUseNetwork(bool v)
 void TDictSettings::SelectVerseForm(const QString &name)
 {
     verseForm_ = VerseFormsFolder() + QLatin1Char('/') + name + QStringLiteral(".txt");
+}
+
+QString TDictSettings::GetChosenVerseForm() const
+{
+    return ini_.ReadString(MainForm, QStringLiteral("VerseForm"), QString());
+}
+
+void TDictSettings::SetChosenVerseForm(const QString &name)
+{
+    ini_.WriteString(MainForm, QStringLiteral("VerseForm"), name);
 }
 
 QString TDictSettings::GetVerseFormFile() const

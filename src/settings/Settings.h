@@ -65,6 +65,8 @@ public:
     void SetShowVerseForms(bool v);
     bool GetShowMeter() const;
     void SetShowMeter(bool v);
+    bool GetShowRhymeScheme() const;
+    void SetShowRhymeScheme(bool v);
     bool GetShowRhymes() const;
     void SetShowRhymes(bool v);
     bool GetShowPhrases() const;
@@ -170,6 +172,9 @@ public:
 
     // The verse form chosen in the chooser; memory only.
     void SelectVerseForm(const QString &name);
+    // The name of the verse form last chosen, kept across runs (MainForm/VerseForm).
+    QString GetChosenVerseForm() const;
+    void SetChosenVerseForm(const QString &name);
     QString GetVerseFormFile() const;
     QString GetVerseFormExample() const;
 

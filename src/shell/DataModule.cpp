@@ -107,6 +107,7 @@ void TDataModule1::CreateViewActions()
     actViewSyllableCnt = MakeToggle("actViewSyllableCnt", tr("Show Syllables"), -2, true);
     // Stored like the gutter toggles, but keeps its caption.
     actViewMeter = MakeToggle("actViewMeter", tr("Meter"), 0);
+    actViewRhymeScheme = MakeToggle("actViewRhymeScheme", tr("Rhyme scheme"), 0);
     actViewCustomDataGutter = MakeToggle("actViewCustomDataGutter", tr("Verse Form"), -9);
     actViewCustomDataGutter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     actViewRhymes = MakeToggle("actViewRhymes", tr("Live rhymes"), -3);
@@ -165,7 +166,8 @@ void TDataModule1::Execute(QAction *action, bool checked)
     else if (action == actViewMode) {
         ApplyToggleCaption(action);
         TDictionaryList::Instance().SetWrap(!checked);
-    } else if (action->property(TagProperty).toInt() < 0 || action == actViewMeter)
+    } else if (action->property(TagProperty).toInt() < 0 || action == actViewMeter ||
+               action == actViewRhymeScheme)
         ExecuteToggle(action, checked);
     else if (action == FileExit1)
         CloseMainWindow();
@@ -187,6 +189,8 @@ void TDataModule1::ExecuteToggle(QAction *action, bool checked)
          &TDictSettings::SetShowLineNumbers},
         {actViewSyllableCnt, &TDictSettings::GetShowSyllables, &TDictSettings::SetShowSyllables},
         {actViewMeter, &TDictSettings::GetShowMeter, &TDictSettings::SetShowMeter},
+        {actViewRhymeScheme, &TDictSettings::GetShowRhymeScheme,
+         &TDictSettings::SetShowRhymeScheme},
         {actViewCustomDataGutter, &TDictSettings::GetShowVerseForms,
          &TDictSettings::SetShowVerseForms},
         {actViewRhymes, &TDictSettings::GetShowRhymes, &TDictSettings::SetShowRhymes},
@@ -243,8 +247,9 @@ void TDataModule1::SetModeBoundVisible(bool cadenzio) const
 {
     for (QAction *action :
          {actViewLineNumbers, FileOpen1, FileSaveAs1, FileOpen2, FileOpen3, FileNew1, FileClose1,
-          FileSave1, actSpellCheck, actThesaurus, actViewSyllableCnt, actViewMeter, actRhymeLines,
-          actViewThesaurus, actViewCustomDataGutter, actViewRhymes, actViewRoundex, actViewPhrases})
+          FileSave1, actSpellCheck, actThesaurus, actViewSyllableCnt, actViewMeter,
+          actViewRhymeScheme, actRhymeLines, actViewThesaurus, actViewCustomDataGutter,
+          actViewRhymes, actViewRoundex, actViewPhrases})
         action->setVisible(cadenzio);
 }
 
@@ -257,7 +262,8 @@ void TDataModule1::SetDocumentOpen(bool open)
 void TDataModule1::UpdateDocOnly() const
 {
     for (QAction *action : {FileSave1, FileClose1, actSpellCheck, actThesaurus, actViewLineNumbers,
-                            actViewSyllableCnt, actViewMeter, actViewCustomDataGutter, FileSaveAs1})
+                            actViewSyllableCnt, actViewMeter, actViewRhymeScheme,
+                            actViewCustomDataGutter, FileSaveAs1})
         action->setEnabled(documentOpen_);
 }
 

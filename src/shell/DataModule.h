@@ -53,9 +53,9 @@ public:
 
     QAction *FileExit1, *FileNew1, *FileOpen1, *FileOpen2, *FileOpen3, *FileSave1, *FileSaveAs1,
         *FileClose1, *actSpellCheck, *actThesaurus;
-    QAction *actViewLineNumbers, *actViewSyllableCnt, *actViewMeter, *actViewCustomDataGutter,
-        *actViewRhymes, *actViewPhrases, *actViewThesaurus, *actViewRoundex, *actViewNearRhymes,
-        *actRhymeLines, *actViewMode, *actAdvanced;
+    QAction *actViewLineNumbers, *actViewSyllableCnt, *actViewMeter, *actViewRhymeScheme,
+        *actViewCustomDataGutter, *actViewRhymes, *actViewPhrases, *actViewThesaurus,
+        *actViewRoundex, *actViewNearRhymes, *actRhymeLines, *actViewMode, *actAdvanced;
     QAction *actFileNameChange, *actStartStatus, *actUpdateStatus, *actEndStatus, *actUpdateInfo,
         *actVerseFormsUpdate, *actUpdateLookup, *actOpenRecent;
 

@@ -192,6 +192,7 @@ const std::map<QString, Entry> &Table()
         {"actViewLineNumbers", {[] { return Drawn(LineNumbers); }}},
         {"actViewSyllableCnt", {[] { return Drawn(Tile("Sy", QColor(60, 120, 180))); }}},
         {"actViewMeter", {[] { return Drawn(Tile("x/", QColor(40, 60, 140))); }}},
+        {"actViewRhymeScheme", {[] { return Drawn(Tile("AB", QColor(40, 120, 60))); }}},
         {"actViewCustomDataGutter", {[] { return Drawn(Tile("VF", QColor(150, 100, 60))); }}},
         {"actViewMode", {[] { return Drawn(Tile("W", QColor(100, 100, 140))); }}},
         {"actAdvanced", {[] { return Drawn(Tile("C", QColor(60, 60, 120))); }}},

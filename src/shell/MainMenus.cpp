@@ -45,7 +45,8 @@ void TMainMenus::BuildMenus(QMainWindow *window, TDataModule1 *d, TMainActions *
 
     mnuView = bar->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("View1"));
-    mnuView->addActions({d->actViewLineNumbers, d->actViewSyllableCnt, d->actViewMeter});
+    mnuView->addActions(
+        {d->actViewLineNumbers, d->actViewSyllableCnt, d->actViewMeter, d->actViewRhymeScheme});
     mnuView->addSeparator();
     mnuView->addActions({a->actTogglePanels, d->actViewPhrases, d->actViewRhymes,
                          d->actViewThesaurus, d->actRhymeLines, d->actViewCustomDataGutter,

@@ -403,6 +403,7 @@ void TfrmRhymeDict::ApplyStoredToggles()
         {d->actViewRhymes, s.GetShowRhymes()},
         {d->actViewSyllableCnt, s.GetShowSyllables()},
         {d->actViewMeter, s.GetShowMeter()},
+        {d->actViewRhymeScheme, s.GetShowRhymeScheme()},
         {d->actViewLineNumbers, s.GetShowLineNumbers()},
         {d->actRhymeLines, s.GetShowRhymeLines()},
         {d->actViewCustomDataGutter, s.GetShowVerseForms()},
@@ -641,6 +642,9 @@ void TfrmRhymeDict::ActionExecute(QObject *sender)
     else if (sender == d->actViewMeter) {
         if (auto *gutters = dynamic_cast<TVerseGutters *>(frameAdvanced_))
             gutters->SetMeterVisible(d->actViewMeter->isChecked());
+    } else if (sender == d->actViewRhymeScheme) {
+        if (auto *gutters = dynamic_cast<TVerseGutters *>(frameAdvanced_))
+            gutters->SetRhymeSchemeVisible(d->actViewRhymeScheme->isChecked());
     } else if (sender == d->actAdvanced) {
         // The panels of the new mode heard nothing while the other mode was current: announce
         // the word (the kept one, or none) so that they do not show an earlier word's results.

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 
@@ -55,7 +57,7 @@ TEST_F(VerseFormMarks, ALongLineAndAMissedRhymeAreMarked)
         EXPECT_EQ(count.length, row == 3 ? 1 : 0) << row;
         EXPECT_EQ(rhyme.length, row == 4 ? 1 : 0) << row;
     }
-    EXPECT_EQ(syllables()->RowNote(3).toolTip, "7 syllables, the form asks for 5");
+    EXPECT_EQ(syllables()->RowNote(3).toolTip, "7 syllables, the form asks for 5-6");
     EXPECT_EQ(forms()->RowNote(4).toolTip,
               "Should rhyme with line 1: There once was a man from Peru");
     EXPECT_GT(RedPixels(syllables()), 0);
@@ -75,10 +77,11 @@ TEST_F(VerseFormMarks, CountingByTheRuleFollowsTheSettingAtOnce)
     TDictSettings::Instance().SetSyllablesFromDictionary(false);
     frame->ApplySyllableSettings();
     EXPECT_EQ(syllables()->RowText(3), "6");
-    EXPECT_EQ(syllables()->RowNote(3).toolTip, "6 syllables, the form asks for 5");
+    EXPECT_EQ(syllables()->RowNote(3).length, 0) << "six fits the limerick's 5-6";
     TDictSettings::Instance().SetSyllablesFromDictionary(true);
     frame->ApplySyllableSettings();
     EXPECT_EQ(syllables()->RowText(3), "7");
+    EXPECT_EQ(syllables()->RowNote(3).toolTip, "7 syllables, the form asks for 5-6");
 }
 
 TEST_F(VerseFormMarks, MeterGutterScansEachRowAndFitsItsWidth)
@@ -89,6 +92,52 @@ TEST_F(VerseFormMarks, MeterGutterScansEachRowAndFitsItsWidth)
     EXPECT_EQ(forms()->x(), meter->x() + meter->width());
     EXPECT_EQ(meter->RowText(2), "x/xx/"); // "he" is a function word
     QTRY_VERIFY(meter->width() > meter->fontMetrics().horizontalAdvance(meter->RowText(0)));
+}
+
+// Marks belong to text lines: a wrapped line, a section label and a blank line move none of
+// them, and a last word no data knows gets a neutral mark.
+TEST_F(VerseFormMarks, MarksStayWithTheirTextLines)
+{
+    editor()->SetWordWrap(true);
+    const QString longLine = QStringLiteral("There once was a man from Peru ").repeated(8);
+    editor()->setPlainText(QStringLiteral("[Verse 1]\n") + longLine.trimmed() +
+                           QStringLiteral("\nWho dreamed he was eating his shoe.\n\n"
+                                          "He woke with a fright\n"
+                                          "In the middle of the night\n"
+                                          "And found it was zorblaxity."));
+    QCoreApplication::processEvents();
+    const auto firstRow = [this](int line) {
+        return editor()->document()->findBlockByNumber(line).firstLineNumber();
+    };
+    ASSERT_GT(firstRow(2) - firstRow(1), 1) << "the long line wraps";
+    EXPECT_EQ(syllables()->RowText(0), "") << "a section label has no count";
+    EXPECT_EQ(forms()->RowText(0), "");
+    const struct
+    {
+        int line;
+        const char *pattern;
+    } rows[] = {{1, "a 8-9"}, {2, "a 8-9"}, {3, ""}, {4, "b 5-6"}, {5, "b 5-6"}, {6, "a 8-9 ?"}};
+    for (const auto &r : rows)
+        EXPECT_EQ(forms()->RowText(firstRow(r.line)), r.pattern) << r.line;
+    EXPECT_EQ(syllables()->RowText(firstRow(1) + 1), "") << "no count on a wrapped row";
+    EXPECT_GT(syllables()->RowNote(firstRow(1)).length, 0) << "the long line is too long";
+    EXPECT_GT(syllables()->RowNote(firstRow(5)).length, 0);
+    EXPECT_EQ(syllables()->RowNote(firstRow(4)).length, 0);
+    const TGutterNote unknown = forms()->RowNote(firstRow(6));
+    EXPECT_TRUE(unknown.neutral);
+    EXPECT_EQ(unknown.toolTip, "No pronunciation known for \"zorblaxity\"");
+    EXPECT_EQ(forms()->RowText(firstRow(6)).mid(unknown.start, unknown.length), "?");
+}
+
+// A word of tens of thousands of hyphens once overflowed the stack in every gutter that counts.
+TEST_F(VerseFormMarks, AWordOfManyHyphensIsCountedAndScanned)
+{
+    editor()->SetWordWrap(false);
+    editor()->setPlainText(QStringLiteral("a-").repeated(45000) + QStringLiteral("a"));
+    frame->SetMeterVisible(true);
+    EXPECT_EQ(syllables()->RowText(0), "45001");
+    EXPECT_EQ(frame->pgMeter()->RowText(0).size(), 45001);
+    EXPECT_FALSE(syllables()->grab().isNull());
 }
 
 } // namespace

@@ -13,7 +13,9 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -215,6 +217,35 @@ TEST_F(VerseFormTest, ChoosingAFormSelectsItsFileAndEnablesTheExample)
     chooser->cmbVerseForms()->showPopup();
     chooser->cmbVerseForms()->hidePopup();
     EXPECT_EQ(chooser->cmbVerseForms()->currentText(), QStringLiteral("ballad"));
+}
+
+TEST_F(VerseFormTest, TheChosenFormIsChosenAgainNextTimeUnlessItsFileIsGone)
+{
+    {
+        auto common = Shown(new TfrmCommon);
+        Choose(common->pnlVerseForm(), QStringLiteral("Sonnet"));
+    }
+    EXPECT_EQ(TDictSettings::Instance().GetChosenVerseForm(), "Sonnet");
+    TDictSettings::Instance().SelectVerseForm(QStringLiteral("ballad"));
+    actions->triggered.clear();
+
+    QMainWindow window;
+    auto *common = new TfrmCommon;
+    window.setCentralWidget(common);
+    common->StartupReset();
+    EXPECT_EQ(TDictSettings::Instance().GetVerseFormFile(), Path(QStringLiteral("Sonnet.txt")));
+    EXPECT_EQ(common->pnlVerseForm()->cmbVerseForms()->currentText(), "Sonnet");
+    EXPECT_EQ(actions->triggered, QStringList({"actVerseFormsUpdate"}));
+    EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+
+    ASSERT_TRUE(QFile::remove(Path(QStringLiteral("Sonnet.txt"))));
+    QFile::remove(Path(QStringLiteral("Link.txt")));
+    actions->triggered.clear();
+    common->StartupReset();
+    EXPECT_TRUE(TDictSettings::Instance().GetChosenVerseForm().isEmpty());
+    EXPECT_TRUE(actions->triggered.isEmpty());
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains("\"Sonnet\""))
+        << window.statusBar()->currentMessage().toStdString();
 }
 
 TEST_F(VerseFormTest, ExampleWindowIsOneToolWindowFreedOnClose)

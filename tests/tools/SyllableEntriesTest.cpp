@@ -30,7 +30,7 @@ TEST(SyllableEntries, EveryPronunciationIsKeptOnceTheDictionarysFirstFirst)
               "  \"every(3)\": \"EH1 V AH0 R IY0\",\n" // the same stress as the first: once
               "  \"hour\": \"AW1 R\",\n"               // the rule's count, but a second one
               "  \"hour(2)\": \"AW1 ER0\",\n"
-              "  \"rain\": \"R EY1 N\",\n"             // one count, the rule's: left out
+              "  \"rain\": \"R EY1 N\",\n" // one count, the rule's: left out
               "  \"rain(2)\": \"R EY1 N\",\n");
     const std::map<std::string, std::string, std::less<>> expected = {
         {"every", "100#10"}, {"fire", "10#1"}, {"hour", "1#10"}};

@@ -1,5 +1,6 @@
 #include "TolvaneCli.h"
 
+#include "CheckCommand.h"
 #include "DefineCommand.h"
 #include "InputFile.h"
 #include "LexCommand.h"
@@ -120,6 +121,17 @@ int TTolvaneCli::Dispatch(const QString &command, const QStringList &args)
         {"syllables", &TTolvaneCli::Syllables},
         {"meter", &TTolvaneCli::Meter},
         {"stem", &TTolvaneCli::Stem}};
+    if (command == QLatin1String("syllables") && args.contains(QLatin1String("--range"))) {
+        QStringList text = args;
+        text.removeAll(QLatin1String("--range"));
+        return text.isEmpty() ? Usage("missing TEXT") : SyllableRange(text.join(QLatin1Char(' ')));
+    }
+    if (command == QLatin1String("check")) {
+        const TSyllableTable syllables = SyllableTable();
+        return TCheckCommand(dataDir_ + QStringLiteral("Verse Forms/"), syllables,
+                             Data("rdict.dat"), out_, err_)
+            .Run(args);
+    }
     if (command == QLatin1String("syllables") && args.contains(QLatin1String("--rule"))) {
         QStringList text = args;
         text.removeAll(QLatin1String("--rule"));
@@ -301,6 +313,13 @@ int TTolvaneCli::PrintCount(int count)
 int TTolvaneCli::Syllables(const QString &text)
 {
     return PrintCount(SyllableTable().CountLine(text));
+}
+
+int TTolvaneCli::SyllableRange(const QString &text)
+{
+    const TLineCounts counts = SyllableTable().CountsOfLine(text);
+    out_ << counts.min << '-' << counts.max << '\n';
+    return counts.max > 0 ? kFound : kNothing;
 }
 
 int TTolvaneCli::RuleSyllables(const QString &text)

@@ -36,6 +36,7 @@ private:
     int Pronunciations(const QString &word);
     int Syllables(const QString &text);
     int RuleSyllables(const QString &text);
+    int SyllableRange(const QString &text);
     int Meter(const QString &text);
     int Stem(const QString &word);
     int Get(const QString &file, const QString &key);
