@@ -34,6 +34,16 @@ QTextCharFormat RangeFormat(int range)
     return format;
 }
 
+// A quote that is part of an accent code: after a backslash ("[\\"e]"), or dictd's form
+// without it ("[\"e]").
+bool IsAccentQuote(const QString &text, int i)
+{
+    if (i > 0 && text.at(i - 1) == QLatin1Char('\\'))
+        return true;
+    return i > 0 && text.at(i - 1) == QLatin1Char('[') && i + 2 < text.size() &&
+           text.at(i + 1).isLetter() && text.at(i + 2) == QLatin1Char(']');
+}
+
 } // namespace
 
 TDefinitionHighlighter::TDefinitionHighlighter(QTextDocument *document)
@@ -54,8 +64,8 @@ void TDefinitionHighlighter::highlightBlock(const QString &text)
 // etymology in brackets is both italic and underlined. Bit r of the block state: range r is
 // still open at the line's end. Brackets and braces may run over lines, but never past the
 // blank line that ends a definition's paragraph; a quote ends with its line, so one stray quote
-// cannot colour the rest of the answer. A quote after a backslash is part of an accent code
-// (gcide writes "[\"e]" for e with a diaeresis) and neither opens nor closes a quote.
+// cannot colour the rest of the answer. A quote inside an accent code (gcide's "[\"e]" for e
+// with a diaeresis, which dictd sends as "["e]") neither opens nor closes a quote.
 void TDefinitionHighlighter::MarkDelimited(const QString &text, std::vector<bool> &claimed)
 {
     const int carried = text.trimmed().isEmpty() ? 0 : std::max(previousBlockState(), 0);
@@ -67,7 +77,7 @@ void TDefinitionHighlighter::MarkDelimited(const QString &text, std::vector<bool
         bool open = !quote && (carried & bit);
         for (int i = 0; i < text.size(); ++i) {
             const QChar ch = text.at(i);
-            const bool escaped = quote && i > 0 && text.at(i - 1) == QLatin1Char('\\');
+            const bool escaped = quote && IsAccentQuote(text, i);
             const bool edge = !escaped && (open ? ch == Ranges[r].close : ch == Ranges[r].open);
             if (open || edge)
                 masks[size_t(i)] |= bit;

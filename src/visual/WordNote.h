@@ -23,6 +23,6 @@ public:
 
 private:
     QString lexFile_;
-    std::unique_ptr<TLexDatabase> db_; // opened at the first hover, its file only while reading
+    std::unique_ptr<TLexDatabase> db_;  // opened at the first hover, its file only while reading
     QString lastWord_, lastDefinition_; // the tip is asked for again on every hover
 };

@@ -77,6 +77,12 @@ std::unique_ptr<TMetaTree> &Tree()
 
 } // namespace
 
+// Fontconfig keeps its caches for the life of the process; nothing of ours is left out.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

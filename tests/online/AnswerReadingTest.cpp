@@ -156,6 +156,8 @@ TEST(AnswerReading, AStrayQuoteColoursNoMoreThanItsLine)
         {"na[\\\"i]ve love\nnext line", 0, 10, false},
         {"na[\\\"i]ve \"love\" here", 0, 12, true},
         {"na[\\\"i]ve \"love\" here", 0, 18, false},
+        // dictd sends the code without its backslash.
+        {"pre[\"e]minent kindness", 0, 12, false},
         // An unclosed quote ends with its line.
         {"one \"open\nsecond line", 0, 6, true},
         {"one \"open\nsecond line", 1, 2, false},
