@@ -237,7 +237,8 @@ std::vector<std::string> TNearRhymes::Lookup(const std::vector<std::string> &gro
         std::string_view word;
     };
     std::vector<TCandidate> candidates;
-    for (const auto &[key, distance] : nearGroups) {
+    for (const auto &[key, groupDistance] : nearGroups) {
+        const int distance = groupDistance; // a binding cannot be captured before C++20 in clang 14
         ForEachItem(data_.Lookup(key), [&](std::string_view entry) {
             const TItem item = ParseItem(entry);
             if (!perfect.count(item.word))
