@@ -181,8 +181,10 @@ TEST(BuiltData, VerseFormsAndSamplesAreInTheApplicationFolder)
 
 TEST(BuiltData, PatternRowsGiveRhymeAndSyllables)
 {
-    // "a 10", "A1 10 refrain", "x 5", "B..E 10": a rhyme mark, a count, an optional note.
-    const QRegularExpression row(QStringLiteral("^([A-Za-z][12]?|[A-F]\\.\\.[A-F]) \\d+( .+)?$"));
+    // "a 10", "a 8-9", "a 10+", "A1 10 refrain", "x 5", "B..E 10": a rhyme mark, a count (a
+    // range, or a feminine ending allowed), an optional note.
+    const QRegularExpression row(
+        QStringLiteral("^([A-Za-z][12]?|[A-F]\\.\\.[A-F]) \\d+(-\\d+|\\+)?( .+)?$"));
     const QDir forms(kAppDir + "Verse Forms");
     for (const QString &name : forms.entryList({"*.txt"}, QDir::Files)) {
         QFile file(forms.filePath(name));
