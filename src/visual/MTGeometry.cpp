@@ -184,18 +184,7 @@ void TMTGeometry::LayoutNodes(TMTNode *from) const
 
 template <typename Visit> void TMTGeometry::ForEachLaidOut(TMTNode *from, Visit visit)
 {
-    std::vector<TMTNode *> pending{from};
-    while (!pending.empty()) {
-        TMTNode *node = pending.back();
-        pending.pop_back();
-        visit(*node);
-        if (!node->Expanded())
-            continue;
-        const auto &children = node->Children();
-        for (auto it = children.rbegin(); it != children.rend(); ++it)
-            if ((*it)->Visible)
-                pending.push_back(*it);
-    }
+    ForEachShownNode(from, visit);
 }
 
 void TMTGeometry::PlaceRoot(TMTNode &root) const

@@ -148,3 +148,21 @@ private:
     std::vector<std::unique_ptr<TMTNode>> nodes_;
     TMTNode *root_ = nullptr;
 };
+
+// Pre-order over the nodes that layout and painting reach from a node: the Visible children of
+// Expanded nodes. An explicit stack, since a tree may nest deeper than the call stack reaches.
+template <typename Visit> void ForEachShownNode(TMTNode *from, Visit visit)
+{
+    std::vector<TMTNode *> pending{from};
+    while (!pending.empty()) {
+        TMTNode *node = pending.back();
+        pending.pop_back();
+        visit(*node);
+        if (!node->Expanded())
+            continue;
+        const auto &children = node->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if ((*it)->Visible)
+                pending.push_back(*it);
+    }
+}

@@ -106,18 +106,7 @@ void TMetaTree::Relayout()
 // An explicit stack, since a tree may nest deeper than the call stack reaches.
 template <typename Visit> void TMetaTree::ForEachReached(TMTNode *from, Visit visit)
 {
-    std::vector<TMTNode *> pending{from};
-    while (!pending.empty()) {
-        TMTNode *node = pending.back();
-        pending.pop_back();
-        visit(*node);
-        if (!node->Expanded())
-            continue;
-        const auto &children = node->Children();
-        for (auto it = children.rbegin(); it != children.rend(); ++it)
-            if ((*it)->Visible)
-                pending.push_back(*it);
-    }
+    ForEachShownNode(from, visit);
 }
 
 void TMetaTree::ComputeAllBoxes(TMTNode *from)
